@@ -3,7 +3,8 @@
 // Weekday and month arithmetic on the Gregorian calendar. Weekdays are numbered
 // 1 = Sunday .. 7 = Saturday everywhere in Lumo; the number is also the column of
 // that weekday in the month grid.
-namespace calendar {
+namespace calendar
+{
 
 // Returns the weekday of year-month-day, 1 = Sunday .. 7 = Saturday, or 8 for a
 // year before 1583 (8 is not a weekday). Valid for every int year after 1582.
