@@ -2,7 +2,8 @@
 
 #include <string_view>
 
-namespace calendar {
+namespace calendar
+{
 
 // What the holiday rules write to: the 42 cells of a month grid, numbered
 // 1..42 row by row with column 1 = Sunday.
