@@ -1,0 +1,105 @@
+#include "app/app.h"
+
+#include "app/menu.h"
+#include "app/unix_signals.h"
+#include "mainwindow/window1.h"
+#include "platform/clock.h"
+#include "platform/color_picker.h"
+#include "platform/fonts.h"
+#include "platform/pictures.h"
+#include "platform/screens.h"
+#include "platform/system_dock_tile.h"
+#include "settings/settings_file.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QSessionManager>
+
+namespace app {
+
+App::App(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Lumo"));
+    setOrganizationName(QStringLiteral("Lumo"));
+    setApplicationVersion(QStringLiteral(LUMO_VERSION));
+    setDesktopFileName(QStringLiteral("lumo"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/lumo.svg")));
+    // The calendar window is a tool window; the application ends only through
+    // its close and quit commands, which save first.
+    setQuitOnLastWindowClosed(false);
+    platform::installFontSubstitutions();
+
+    m_clock = std::make_unique<platform::SystemClock>();
+    m_screens = std::make_unique<platform::QtScreens>();
+    m_pictures = std::make_unique<platform::ResourcePictures>();
+    m_colorPicker = std::make_unique<platform::QtColorPicker>();
+    m_dockTile = std::make_unique<platform::SystemDockTile>(windowIcon());
+    m_menu = std::make_unique<Menu>();
+    m_signals = new UnixSignals(this);
+}
+
+App::~App()
+{
+    m_window1.reset();
+}
+
+int App::run()
+{
+    const mainwindow::Services services{*m_clock, *m_screens, *m_pictures, *m_colorPicker, *m_dockTile};
+    m_window1 = std::make_unique<mainwindow::Window1>(services, settings::settingsFilePath());
+    mainwindow::Window1 *window1 = m_window1.get();
+
+    connect(m_menu->My_Pref(), &QAction::triggered, this, &App::prefCommand);
+    connect(m_menu->quitAction(), &QAction::triggered, window1, [window1] { window1->FileQuit(); });
+    connect(m_menu->contextMenu(), &QMenu::aboutToShow, this, &App::EnableMenuItems);
+    connect(m_menu->fileMenu(), &QMenu::aboutToShow, this, &App::EnableMenuItems);
+#ifndef Q_OS_MACOS
+    // No room for a menu bar in a 102-pixel window: the same commands on right-click.
+    window1->addAction(m_menu->My_Pref());
+    window1->addAction(m_menu->quitAction());
+    window1->setContextMenuPolicy(Qt::ActionsContextMenu);
+#endif
+    m_dockTile->setMenu(m_menu->contextMenu());
+    m_dockTile->activated = [window1] {
+        window1->show();
+        window1->raise();
+        window1->activateWindow();
+    };
+
+    connect(m_signals, &UnixSignals::terminationRequested, window1, [window1] { window1->FileQuit(); });
+    // A user who logs out with Lumo open finds it where it was.
+    connect(this, &QGuiApplication::commitDataRequest, window1, [window1](QSessionManager &) {
+        window1->Save_State();
+    });
+
+    window1->Open();
+    window1->show();
+    return exec();
+}
+
+void App::prefCommand()
+{
+    // The main window widens to its settings area when the command is its own;
+    // otherwise (the preferences window or the tray menu) the application's
+    // handler shows the preferences window.
+    if (m_window1 && m_window1->isActiveWindow())
+        m_window1->My_Pref();
+    else
+        My_Pref();
+}
+
+bool App::My_Pref()
+{
+    if (m_window1)
+        m_window1->openWindow2();
+    return false;
+}
+
+void App::EnableMenuItems()
+{
+    m_menu->My_Pref()->setVisible(true);
+}
+
+} // namespace app

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QApplication>
+
+#include <memory>
+
+namespace mainwindow {
+class Window1;
+}
+
+namespace platform {
+class SystemClock;
+class QtScreens;
+class ResourcePictures;
+class QtColorPicker;
+class SystemDockTile;
+} // namespace platform
+
+namespace app {
+
+class Menu;
+class UnixSignals;
+
+// The application object: owns the platform services, the menu and the main
+// window, and answers the preferences command when the main window does not.
+class App final : public QApplication
+{
+    Q_OBJECT
+
+public:
+    App(int &argc, char **argv);
+    ~App() override;
+
+    // Opens the main window and runs the event loop until the application quits.
+    int run();
+
+    // Shows the preferences window with the main window's choices copied in.
+    bool My_Pref();
+    // Keeps the preferences item visible whenever the menus are brought up to date.
+    void EnableMenuItems();
+
+private:
+    void prefCommand();
+
+    std::unique_ptr<platform::SystemClock> m_clock;
+    std::unique_ptr<platform::QtScreens> m_screens;
+    std::unique_ptr<platform::ResourcePictures> m_pictures;
+    std::unique_ptr<platform::QtColorPicker> m_colorPicker;
+    std::unique_ptr<platform::SystemDockTile> m_dockTile;
+    std::unique_ptr<Menu> m_menu;
+    std::unique_ptr<mainwindow::Window1> m_window1;
+    UnixSignals *m_signals = nullptr;
+};
+
+} // namespace app

@@ -1,0 +1,35 @@
+#include "app/app.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char *const usage = "Usage: lumo [--help | --version]\n"
+                          "A small perpetual calendar for Japan that floats above other windows.\n";
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Answered without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(usage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("lumo %s\n", LUMO_VERSION);
+            return 0;
+        }
+    }
+    // Wayland lets no client place itself or float above others; the calendar
+    // needs both, so it runs through XWayland unless the user chose a platform.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("WAYLAND_DISPLAY") != nullptr &&
+        std::getenv("DISPLAY") != nullptr)
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+
+    app::App application(argc, argv);
+    return application.run();
+}

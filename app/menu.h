@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace app {
+
+// The menu: one menu "FIle" holding the preferences item "My_Pref", plus the
+// platform's quit command. On macOS it is the native menu bar; elsewhere the
+// calendar window and the tray icon offer the same actions as a context menu.
+class Menu final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Menu(QObject *parent = nullptr);
+    ~Menu() override;
+
+    QMenu *fileMenu() const;
+    QAction *My_Pref() const;
+    QAction *quitAction() const;
+    // A context menu with the preferences item and the quit command.
+    QMenu *contextMenu() const;
+
+private:
+    QMenu *m_file = nullptr;
+    QAction *m_pref = nullptr;
+    QAction *m_quit = nullptr;
+    QMenu *m_context = nullptr;
+    QMenuBar *m_menuBar = nullptr;
+};
+
+} // namespace app

@@ -1,0 +1,224 @@
+#pragma once
+
+#include "mainwindow/month_grid.h"
+#include "mainwindow/picture_set.h"
+#include "mainwindow/window_layout.h"
+#include "settings/main_window_link.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTimer;
+
+namespace platform {
+class Clock;
+class ColorPicker;
+class DockTile;
+class Pictures;
+class Screens;
+} // namespace platform
+
+namespace settings {
+class Window2;
+}
+
+namespace mainwindow {
+
+class Canvas;
+class StaticText;
+
+// What the main window needs from the platform.
+struct Services
+{
+    platform::Clock &clock;
+    platform::Screens &screens;
+    platform::Pictures &pictures;
+    platform::ColorPicker &colorPicker;
+    platform::DockTile &dockTile;
+};
+
+// The calendar window: one month with its era, month and year labels, the
+// navigation picture buttons, the small tile mode and, to the right of the
+// calendar, the settings area.
+class Window1 final : public QWidget, public settings::MainWindowLink
+{
+    Q_OBJECT
+
+public:
+    // settingsPath is the file the settings are read from at opening and saved to.
+    Window1(const Services &services, QString settingsPath, QWidget *parent = nullptr);
+    ~Window1() override;
+
+    // Opening: restores the settings, creates the day cells and shows today's
+    // month. Runs once, before the window is first shown.
+    void Open();
+
+    // Once a second: moves the display to the new day when the day changed.
+    void Check_Day();
+    void Timer1_Action();
+
+    // The month grid and the month-showing steps.
+    void Reset_Day();
+    void Set_Day(int offset, int days);
+    void Set_Bold(int cell);
+    void Set_Red(int cell);
+    void Present_Set();
+    void Disp_Title();
+    void Disp_Day();
+    void Set_Color();
+
+    // Size modes.
+    void Small_Win();
+    void Large_Win();
+
+    // Writes the settings file, after returning the window to 102 x 114.
+    void Save_State() override;
+
+    // The tile picture and the application tile.
+    void Draw_Dock() override;
+    void Draw_Back();
+    void Draw_Text(const StaticText *st);
+    void Draw_OneMonth();
+    void Draw_Day();
+    void Draw_Icon1();
+    // Today's full date and any holiday name, for the tile's tooltip.
+    QString tileToolTip() const;
+
+    // Menu commands.
+    bool My_Pref();
+    bool FileQuit();
+    // Shows the preferences window and copies the display mode and transparency into it.
+    void openWindow2();
+    settings::Window2 *window2() const;
+
+    // Handlers of the picture buttons.
+    bool Canvas1_MouseDown(int x, int y);
+    bool Canvas2_MouseDown(int x, int y);
+    bool Canvas3_MouseDown(int x, int y);
+    bool Canvas4_MouseDown(int x, int y);
+    bool Canvas5_MouseDown(int x, int y);
+    bool Canvas6_MouseDown(int x, int y);
+    bool Canvas7_MouseDown(int x, int y);
+    void Canvas1_MouseUp(int x, int y);
+    void Canvas2_MouseUp(int x, int y);
+    void Canvas3_MouseUp(int x, int y);
+    void Canvas4_MouseUp(int x, int y);
+    void Canvas5_MouseUp(int x, int y);
+    void Canvas6_MouseUp(int x, int y);
+    void Canvas7_MouseUp(int x, int y);
+
+    // Window mouse handlers.
+    bool MouseDown(int x, int y);
+    void MouseMove(int x, int y);
+    void MouseExit();
+
+    // Handlers of the settings area.
+    void CheckBox1_Action();
+    void RadioButton1_Action(int index);
+    void Slider1_ValueChanged();
+    void PushButton1_Action();
+    void PushButton2_Action();
+    void PushButton3_Action();
+
+    // MainWindowLink
+    QCheckBox *dockCheckBox() override;
+    QRadioButton *modeRadioButton(int index) override;
+    void setBackColor(const QColor &colour) override;
+    QWidget *mainWidget() override;
+
+    const MonthGrid &grid() const;
+    // The month on view, as shown by YearTxt and TukTxt.
+    int viewYear() const;
+    int viewMonth() const;
+    Rect windowRect() const;
+
+    // Ends the application; exits the event loop with code 0 unless replaced (tests).
+    std::function<void()> Quit;
+
+    int Start_Year = 0;
+    int Start_Month = 0;
+    int Start_Day = 0;
+    std::array<StaticText *, MonthGrid::CellCount + 1> D{};
+    bool Win_Small = false;
+    int Win_Top = 0;
+    int Win_Left = 0;
+    QImage MyCanv;
+
+    Canvas *Canvas1 = nullptr;
+    StaticText *DayTxt = nullptr;
+    StaticText *YearTxt = nullptr;
+    StaticText *Sun = nullptr;
+    StaticText *Tue = nullptr;
+    StaticText *Wed = nullptr;
+    StaticText *Thu = nullptr;
+    StaticText *Fri = nullptr;
+    StaticText *Sat = nullptr;
+    StaticText *TukTxt = nullptr;
+    StaticText *Mon = nullptr;
+    std::array<StaticText *, 2> StaticText1{}; // [0] the day-cell template, [1] the transparency label
+    StaticText *NenTxt = nullptr;
+    QTimer *Timer1 = nullptr;
+    Canvas *Canvas2 = nullptr;
+    Canvas *Canvas3 = nullptr;
+    Canvas *Canvas4 = nullptr;
+    Canvas *Canvas5 = nullptr;
+    Canvas *Canvas6 = nullptr;
+    Canvas *Canvas7 = nullptr;
+    QSlider *Slider1 = nullptr;
+    StaticText *TransText = nullptr;
+    QPushButton *PushButton1 = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    std::array<QRadioButton *, 4> RadioButton1{};
+    QPushButton *BevelButton1 = nullptr;
+    QPushButton *PushButton3 = nullptr;
+    QPushButton *PushButton2 = nullptr;
+    QPushButton *PushButton4 = nullptr;
+
+    PictureSet &pictures();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    enum class Step { YearBack, MonthBack, MonthForward, YearForward };
+
+    void createControls();
+    void createDayCells();
+    // Shows a month; todayDay > 0 underlines that day (today's month only).
+    void showMonth(int year, int month, int todayDay);
+    void stepRelease(Step step, Canvas *button, const QPixmap &normal);
+    void showCells();
+    void showDayText();
+    void setWindowRect(const Rect &rect);
+    Size screenSize() const;
+    QString titleFor(const QDate &date) const;
+    bool navigationAllowed() const;
+
+    Services m_services;
+    QString m_settingsPath;
+    PictureSet m_pictures;
+    MonthGrid m_grid;
+    int m_viewYear = 0;
+    int m_viewMonth = 0;
+    int m_wheelDelta = 0;
+    QPointer<settings::Window2> m_window2;
+};
+
+// The weekday character of a weekday number 1 = Sunday .. 7 = Saturday.
+QString weekdayCharacter(int weekday);
+
+} // namespace mainwindow

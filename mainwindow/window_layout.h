@@ -1,0 +1,114 @@
+#pragma once
+
+// Geometry of the main window: its sizes, every control's rectangle, the day
+// cells' origin and pitch, and the integer rules that switch between the size
+// modes while keeping the window on its side of the screen. All in pixels;
+// control rectangles are relative to the window's content.
+
+namespace mainwindow {
+
+struct Rect
+{
+    int left;
+    int top;
+    int width;
+    int height;
+    bool operator==(const Rect &) const = default;
+};
+
+struct Size
+{
+    int width;
+    int height;
+};
+
+namespace layout {
+
+inline constexpr Size DesignSize{395, 191};
+inline constexpr Size LargeSize{102, 114};
+inline constexpr Size SettingsSize{392, 114};
+inline constexpr Size SmallSize{19, 14};
+
+// The corner buttons appear when the pointer is past this point.
+inline constexpr int CornerShowX = 70;
+inline constexpr int CornerShowY = 100;
+
+// Day cell k of row r and column c (k = 7 (r - 1) + c) sits at
+// (CellLeft + CellPitchX (c - 1), CellTop + CellPitchY (r - 1)).
+inline constexpr int CellLeft = 4;
+inline constexpr int CellTop = 40;
+inline constexpr int CellPitchX = 14;
+inline constexpr int CellPitchY = 12;
+inline constexpr Size CellSize{15, 15};
+
+// clang-format off
+inline constexpr Rect Canvas1{-1, -1, 22, 15};
+inline constexpr Rect DayTxt{3, -1, 17, 15};
+inline constexpr Rect YearTxt{74, 15, 27, 15};
+inline constexpr Rect Sun{4, 27, 12, 15};
+inline constexpr Rect Mon{18, 27, 12, 15};
+inline constexpr Rect Tue{32, 27, 12, 15};
+inline constexpr Rect Wed{46, 27, 12, 15};
+inline constexpr Rect Thu{61, 27, 12, 15};
+inline constexpr Rect Fri{76, 27, 12, 15};
+inline constexpr Rect Sat{89, 27, 12, 15};
+inline constexpr Rect TukTxt{49, 14, 21, 16};
+inline constexpr Rect CellTemplate{18, 161, 15, 15};
+inline constexpr Rect NenTxt{3, 15, 43, 15};
+inline constexpr Rect Canvas2{21, -1, 22, 15};
+inline constexpr Rect Canvas3{43, -1, 16, 15};
+inline constexpr Rect Canvas4{59, -1, 22, 15};
+inline constexpr Rect Canvas5{81, -1, 22, 15};
+inline constexpr Rect Canvas6{90, 102, 10, 10};
+inline constexpr Rect Canvas7{75, 102, 10, 10};
+inline constexpr Rect Slider1{205, 65, 174, 18};
+inline constexpr Rect TransLabel{119, 63, 92, 20};
+inline constexpr Rect TransText{158, 65, 27, 15};
+inline constexpr Rect PushButton1{117, 89, 59, 20};
+inline constexpr Rect CheckBox1{117, 17, 96, 20};
+inline constexpr Rect RadioButton1[4]{{214, 17, 67, 20}, {283, 17, 80, 20}, {214, 40, 67, 20}, {283, 40, 80, 20}};
+inline constexpr Rect BevelButton1{103, -1, 292, 15};
+inline constexpr Rect PushButton3{182, 89, 69, 20};
+inline constexpr Rect PushButton2{332, 89, 57, 20};
+inline constexpr Rect PushButton4{263, 139, 69, 20};
+// clang-format on
+
+} // namespace layout
+
+// Returns the rectangle of day cell 1..42.
+constexpr Rect cellRect(int cell)
+{
+    const int row = (cell - 1) / 7;    // [0, 5]
+    const int column = (cell - 1) % 7; // [0, 6]
+    return {layout::CellLeft + layout::CellPitchX * column, layout::CellTop + layout::CellPitchY * row,
+            layout::CellSize.width, layout::CellSize.height};
+}
+
+// Which half of the first screen the window's centre lies on. The centre
+// offsets are cut to whole pixels, so a centre less than a pixel left of (or
+// above) the screen's centre, or exactly on it, counts as right (or below).
+struct ScreenSide
+{
+    bool left;
+    bool upper;
+};
+
+ScreenSide screenSide(const Rect &window, Size screen);
+
+// The 19 x 14 tile. On the right half the window keeps the right edge the
+// 102 x 114 calendar had, on the lower half its bottom edge.
+Rect smallWinRect(const Rect &window, Size screen);
+
+// The 102 x 114 calendar, keeping the edge of the current window nearest to
+// its side of the screen. Undoes smallWinRect exactly.
+Rect largeWinRect(const Rect &window, Size screen);
+
+// The window widened to show its settings area, moved left when it would
+// otherwise run past the screen's right edge.
+Rect settingsWinRect(const Rect &window, Size screen);
+
+// A saved position put back on the first screen: a top outside 0..height goes
+// to 5, a left outside 0..width to 0.
+Rect keepOnFirstScreen(const Rect &window, Size screen);
+
+} // namespace mainwindow

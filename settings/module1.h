@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// Settings held for the whole run, shared by the main window and the
+// preferences window. All zero, false or black at launch.
+namespace Module1
+{
+
+inline QColor My_Col { 0, 0, 0 }; // background colour of the main window and the tile
+inline int MyDock = 0; // tile display mode 0..3
+inline int Trans = 0; // transparency percent, 0 = not set yet
+// Each gates the tile: the first Action of a tile check box, and of a display
+// mode radio button, never composes it.
+inline bool Flag_Start = false;
+inline bool Flag_Radio = false;
+
+// Applies the transparency percent as the main window's opacity (seen where
+// the desktop composites windows).
+inline void SetWindowTransparency(QWidget *window, float fraction)
+{
+    if (window)
+        window->setWindowOpacity(static_cast<qreal>(fraction));
+}
+
+// Back to the launch values; for tests that open several windows in one run.
+inline void resetForLaunch()
+{
+    My_Col = QColor(0, 0, 0);
+    MyDock = 0;
+    Trans = 0;
+    Flag_Start = false;
+    Flag_Radio = false;
+}
+
+} // namespace Module1
