@@ -1,0 +1,1 @@
+// Tests are added as the window grows.

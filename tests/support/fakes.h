@@ -1,0 +1,90 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/color_picker.h"
+#include "platform/dock_tile.h"
+#include "platform/pictures.h"
+#include "platform/screens.h"
+
+#include <QColor>
+#include <QDate>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace testing_support {
+
+class FakeClock final : public platform::Clock
+{
+public:
+    explicit FakeClock(QDate start = QDate(2014, 12, 8))
+        : date(start)
+    {
+    }
+    QDate today() const override
+    {
+        return date;
+    }
+    QDate date;
+};
+
+class FakeScreens final : public platform::Screens
+{
+public:
+    explicit FakeScreens(QSize screen = QSize(1440, 900))
+        : size(screen)
+    {
+    }
+    QSize firstScreenSize() const override
+    {
+        return size;
+    }
+    QSize size;
+};
+
+// Every picture is a plain rectangle of its button's size; IDs listed in
+// missing come back empty. Counts how often each picture was read.
+class FakePictures final : public platform::Pictures
+{
+public:
+    QPixmap picture(int resourceId, qreal devicePixelRatio) const override;
+    std::vector<int> missing;
+    mutable std::vector<int> reads;
+};
+
+// Answers the colour picker with the next prepared answer: a colour (OK) or
+// nothing (Cancel). Records the prompts it was shown.
+class FakeColorPicker final : public platform::ColorPicker
+{
+public:
+    bool SelectColor(QColor &colour, const QString &prompt) override;
+    std::optional<QColor> answer;
+    std::vector<QString> prompts;
+    // Whether the window passed in was visible while the picker was open.
+    std::function<void()> whileOpen;
+};
+
+class FakeDockTile final : public platform::DockTile
+{
+public:
+    void UpdateNow(const QImage &tile, const QString &toolTip) override
+    {
+        ++updates;
+        lastTile = tile;
+        lastToolTip = toolTip;
+    }
+    void ResetIcon() override
+    {
+        ++resets;
+    }
+    int updates = 0;
+    int resets = 0;
+    QImage lastTile;
+    QString lastToolTip;
+};
+
+} // namespace testing_support
