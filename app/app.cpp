@@ -21,8 +21,8 @@ namespace app {
 App::App(int &argc, char **argv)
     : QApplication(argc, argv)
 {
+    // The settings folder is named after the application alone: ~/.config/Lumo.
     setApplicationName(QStringLiteral("Lumo"));
-    setOrganizationName(QStringLiteral("Lumo"));
     setApplicationVersion(QStringLiteral(LUMO_VERSION));
     setDesktopFileName(QStringLiteral("lumo"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/lumo.svg")));

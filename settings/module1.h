@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QWidget>
 
+#include <algorithm>
+#include <QWidget>
+
 // Settings held for the whole run, shared by the main window and the
 // preferences window. All zero, false or black at launch.
 namespace Module1
@@ -16,12 +19,13 @@ inline int Trans = 0; // transparency percent, 0 = not set yet
 inline bool Flag_Start = false;
 inline bool Flag_Radio = false;
 
-// Applies the transparency percent as the main window's opacity (seen where
-// the desktop composites windows).
+// Applies the transparency fraction as the main window's opacity (seen where
+// the desktop composites windows). A hand-edited percent can be anything; the
+// window never becomes less than 5 % opaque.
 inline void SetWindowTransparency(QWidget *window, float fraction)
 {
     if (window)
-        window->setWindowOpacity(static_cast<qreal>(fraction));
+        window->setWindowOpacity(std::clamp(static_cast<qreal>(fraction), qreal(0.05), qreal(1.0)));
 }
 
 // Back to the launch values; for tests that open several windows in one run.
