@@ -4,7 +4,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <QWidget>
 
 // Settings held for the whole run, shared by the main window and the
 // preferences window. All zero, false or black at launch.
