@@ -1,1 +1,316 @@
-// Tests are added as the window grows.
+// The settings area of the main window, and the settings going through the
+// window to the file and back.
+#include "fakes.h"
+#include "mainwindow/static_text.h"
+#include "mainwindow/window1.h"
+#include "settings/module1.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+
+using mainwindow::Rect;
+using mainwindow::Window1;
+using namespace testing_support;
+
+class SettingsAreaTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Module1::resetForLaunch();
+        ASSERT_TRUE(dir.isValid());
+        path = dir.filePath(QStringLiteral("Lumo prefs"));
+    }
+
+    // A new main window on the settings file, as at a start of the application.
+    std::unique_ptr<Window1> open()
+    {
+        Module1::resetForLaunch();
+        auto w = std::make_unique<Window1>(mainwindow::Services { clock, screens, pictures, picker, dock }, path);
+        w->Quit = [this] { ++quits; };
+        w->Open();
+        w->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        return w;
+    }
+
+    void writeFile(const QByteArray &text)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+
+    QByteArray readFile() const
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    static int checkedMode(const Window1 &w)
+    {
+        for (int i = 0; i < 4; ++i) {
+            if (w.RadioButton1[static_cast<std::size_t>(i)]->isChecked())
+                return i;
+        }
+        return -1;
+    }
+
+    static bool radiosEnabled(const Window1 &w, bool enabled)
+    {
+        for (const QRadioButton *b : w.RadioButton1) {
+            if (b->isEnabled() != enabled)
+                return false;
+        }
+        return true;
+    }
+
+    FakeClock clock { QDate(2014, 12, 8) };
+    FakeScreens screens { QSize(1440, 900) };
+    FakePictures pictures;
+    FakeColorPicker picker;
+    FakeDockTile dock;
+    QTemporaryDir dir;
+    QString path;
+    int quits = 0;
+};
+
+// --- Saving and restoring through the window ---
+
+TEST_F(SettingsAreaTest, ExampleFileReadsToItsValues)
+{
+    writeFile("44\n300\n255\n250\n240\nTrue\n85\nTrue\n2\n");
+    const auto w = open();
+    EXPECT_EQ(w->windowRect(), (Rect { 300, 44, 19, 14 }));
+    EXPECT_TRUE(w->Win_Small);
+    EXPECT_EQ(Module1::My_Col, QColor(255, 250, 240));
+    EXPECT_EQ(w->palette().color(QPalette::Window), QColor(255, 250, 240));
+    EXPECT_EQ(Module1::Trans, 85);
+    EXPECT_EQ(w->Slider1->value(), 85);
+    EXPECT_EQ(w->TransText->text(), QStringLiteral("85"));
+    EXPECT_NEAR(w->windowOpacity(), 0.85, 1.0 / 255);
+    EXPECT_TRUE(w->CheckBox1->isChecked());
+    EXPECT_EQ(checkedMode(*w), 2);
+    EXPECT_TRUE(radiosEnabled(*w, true));
+    EXPECT_EQ(Module1::MyDock, 2);
+    EXPECT_EQ(dock.updates, 1);
+}
+
+TEST_F(SettingsAreaTest, EverySettingSurvivesASaveAndANewWindow)
+{
+    {
+        const auto w = open();
+        w->setGeometry(400, -20, 102, 114);
+        picker.answer = QColor(10, 20, 30);
+        w->PushButton1_Action();
+        w->CheckBox1->setChecked(true);
+        w->RadioButton1[2]->setChecked(true);
+        w->Slider1->setValue(70);
+        w->Canvas6_MouseUp(0, 0);
+        ASSERT_TRUE(w->Win_Small);
+        w->Save_State();
+    }
+    EXPECT_TRUE(readFile().startsWith("-20\n400\n10\n20\n30\nTrue\n70\nTrue\n2\n"));
+
+    const auto w = open();
+    EXPECT_EQ(w->windowRect(), (Rect { 400, 5, 19, 14 }));
+    EXPECT_EQ(w->Win_Top, 5);
+    EXPECT_EQ(w->Win_Left, 400);
+    EXPECT_TRUE(w->Win_Small);
+    EXPECT_TRUE(w->DayTxt->isVisible());
+    EXPECT_EQ(Module1::My_Col, QColor(10, 20, 30));
+    EXPECT_EQ(Module1::Trans, 70);
+    EXPECT_EQ(w->TransText->text(), QStringLiteral("70"));
+    EXPECT_TRUE(w->CheckBox1->isChecked());
+    EXPECT_EQ(checkedMode(*w), 2);
+    EXPECT_EQ(Module1::MyDock, 2);
+}
+
+TEST_F(SettingsAreaTest, BlackComesBackWhite)
+{
+    {
+        const auto w = open();
+        picker.answer = QColor(0, 0, 0);
+        w->PushButton1_Action();
+        EXPECT_EQ(Module1::My_Col, QColor(0, 0, 0));
+        w->Save_State();
+    }
+    EXPECT_EQ(readFile().split('\n').mid(2, 3), (QList<QByteArray> { "0", "0", "0" }));
+    const auto w = open();
+    EXPECT_EQ(Module1::My_Col, QColor(255, 255, 255));
+    EXPECT_EQ(w->palette().color(QPalette::Window), QColor(255, 255, 255));
+}
+
+TEST_F(SettingsAreaTest, WeekdayModeWithoutTheTileIsSelectedButDisabled)
+{
+    writeFile("44\n300\n255\n250\n240\nFalse\n85\nFalse\n3\n");
+    const auto w = open();
+    EXPECT_FALSE(w->Win_Small);
+    EXPECT_FALSE(w->CheckBox1->isChecked());
+    EXPECT_EQ(checkedMode(*w), 3);
+    EXPECT_EQ(Module1::MyDock, 3);
+    EXPECT_TRUE(radiosEnabled(*w, false));
+    EXPECT_EQ(dock.updates, 0);
+}
+
+TEST_F(SettingsAreaTest, TwoSavesInARowWriteTheSameBytes)
+{
+    writeFile("44\n300\n255\n250\n240\nFalse\n85\nTrue\n1\n");
+    const auto w = open();
+    w->Save_State();
+    const QByteArray first = readFile();
+    w->Save_State();
+    EXPECT_EQ(readFile(), first);
+    EXPECT_EQ(first, QByteArray("44\n300\n255\n250\n240\nFalse\n85\nTrue\n1\n"));
+}
+
+TEST_F(SettingsAreaTest, SavingFromTheWideWindowKeepsTheRightEdgeOnTheRightHalf)
+{
+    writeFile("44\n1000\n255\n255\n255\nFalse\n100\nFalse\n0\n");
+    const auto w = open();
+    w->My_Pref();
+    ASSERT_EQ(w->windowRect(), (Rect { 1000, 44, 392, 114 }));
+    w->PushButton3_Action();
+    EXPECT_EQ(w->windowRect(), (Rect { 1290, 44, 102, 114 }));
+    EXPECT_TRUE(readFile().startsWith("44\n1290\n"));
+}
+
+TEST_F(SettingsAreaTest, FailedSaveKeepsTheApplicationRunning)
+{
+    {
+        QFile blocker(dir.filePath(QStringLiteral("file")));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    path = dir.filePath(QStringLiteral("file/Lumo prefs"));
+    const auto w = open();
+    w->setGeometry(200, 100, 102, 114);
+    w->Slider1->setValue(60);
+    w->Save_State();
+    w->FileQuit();
+    EXPECT_EQ(quits, 1);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowRect(), (Rect { 200, 100, 102, 114 }));
+    EXPECT_EQ(Module1::Trans, 60);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+// --- The settings area's controls ---
+
+TEST_F(SettingsAreaTest, CheckBoxEnablesTheModesAndComposesOnlyAfterItsFirstAction)
+{
+    const auto w = open();
+    ASSERT_TRUE(radiosEnabled(*w, false));
+
+    w->CheckBox1->setChecked(true);
+    EXPECT_TRUE(radiosEnabled(*w, true));
+    EXPECT_EQ(dock.updates, 0) << "the first Action never composes";
+    EXPECT_TRUE(Module1::Flag_Start);
+
+    w->CheckBox1->setChecked(false);
+    EXPECT_TRUE(radiosEnabled(*w, false));
+    EXPECT_EQ(dock.resets, 1);
+
+    w->CheckBox1->setChecked(true);
+    EXPECT_EQ(dock.updates, 1);
+    EXPECT_EQ(dock.resets, 1);
+}
+
+TEST_F(SettingsAreaTest, UntickingResetsEvenAsTheFirstAction)
+{
+    writeFile("44\n300\n255\n255\n255\nFalse\n100\nTrue\n0\n");
+    const auto w = open();
+    Module1::Flag_Start = false;
+    w->CheckBox1->setChecked(false);
+    EXPECT_EQ(dock.resets, 1);
+    EXPECT_TRUE(radiosEnabled(*w, false));
+    EXPECT_TRUE(Module1::Flag_Start);
+}
+
+TEST_F(SettingsAreaTest, ChoosingAModeSetsItWithoutComposing)
+{
+    const auto w = open();
+    w->CheckBox1->setChecked(true);
+    w->CheckBox1->setChecked(false);
+    w->CheckBox1->setChecked(true);
+    const int composed = dock.updates;
+    for (int mode : { 3, 1, 0, 2 }) {
+        SCOPED_TRACE(mode);
+        QTest::mouseClick(w->RadioButton1[static_cast<std::size_t>(mode)], Qt::LeftButton);
+        EXPECT_EQ(Module1::MyDock, mode);
+        EXPECT_EQ(checkedMode(*w), mode);
+        EXPECT_TRUE(Module1::Flag_Radio);
+    }
+    EXPECT_EQ(dock.updates, composed);
+}
+
+TEST_F(SettingsAreaTest, SliderShowsAndKeepsItsValue)
+{
+    const auto w = open();
+    w->Slider1->setValue(73);
+    EXPECT_EQ(Module1::Trans, 73);
+    EXPECT_EQ(w->TransText->text(), QStringLiteral("73"));
+    EXPECT_NEAR(w->windowOpacity(), 0.73, 1.0 / 255);
+}
+
+TEST_F(SettingsAreaTest, SliderRaisesValuesBelowFiveToFive)
+{
+    const auto w = open();
+    w->Slider1->setMinimum(0);
+    w->Slider1->setValue(3);
+    EXPECT_EQ(w->Slider1->value(), 5);
+    EXPECT_EQ(w->TransText->text(), QStringLiteral("5"));
+    EXPECT_EQ(Module1::Trans, 5);
+}
+
+TEST_F(SettingsAreaTest, ColourButtonHidesTheWindowWhileThePickerIsOpen)
+{
+    struct Row {
+        std::optional<QColor> answer;
+        QColor expected;
+    };
+    const Row rows[] = { { QColor(12, 34, 56), QColor(12, 34, 56) }, { std::nullopt, QColor(255, 255, 255) } };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.expected.name().toStdString());
+        const auto w = open();
+        bool visibleWhileOpen = true;
+        picker.answer = row.answer;
+        picker.whileOpen = [&] { visibleWhileOpen = w->isVisible(); };
+        QTest::mouseClick(w->PushButton1, Qt::LeftButton);
+        EXPECT_FALSE(visibleWhileOpen);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(picker.prompts.back(), QString::fromUtf8("背景色を選んでください。"));
+        EXPECT_EQ(Module1::My_Col, row.expected);
+        EXPECT_EQ(w->palette().color(QPalette::Window), row.expected);
+        EXPECT_EQ(dock.updates, 0);
+        picker.whileOpen = nullptr;
+    }
+}
+
+TEST_F(SettingsAreaTest, CloseAndSaveButtonsReturnToTheCalendarSize)
+{
+    const auto w = open();
+    w->setGeometry(100, 200, 102, 114);
+    w->My_Pref();
+    ASSERT_EQ(w->windowRect(), (Rect { 100, 200, 392, 114 }));
+    QTest::mouseClick(w->PushButton2, Qt::LeftButton);
+    EXPECT_EQ(w->windowRect(), (Rect { 100, 200, 102, 114 }));
+    EXPECT_FALSE(QFile::exists(path));
+
+    w->My_Pref();
+    QTest::mouseClick(w->PushButton3, Qt::LeftButton);
+    EXPECT_EQ(w->windowRect(), (Rect { 100, 200, 102, 114 }));
+    EXPECT_TRUE(readFile().startsWith("200\n100\n"));
+}
+
+} // namespace
