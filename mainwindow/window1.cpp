@@ -202,6 +202,10 @@ void Window1::createControls()
         place(button, layout::RadioButton1[index]);
         button->setFont(font12);
         button->setEnabled(false);
+        // The design selection is made before the handler is connected, so that it
+        // leaves Flag_Radio false.
+        if (index == 0)
+            button->setChecked(true);
         connect(button, &QRadioButton::toggled, this, [this, index](bool on) {
             if (on)
                 RadioButton1_Action(index);
@@ -209,7 +213,6 @@ void Window1::createControls()
         RadioButton1[static_cast<std::size_t>(index)] = button;
     };
     radio(0);
-    RadioButton1[0]->setChecked(true);
 
     BevelButton1 = new QPushButton(utf8("設定"), this);
     place(BevelButton1, layout::BevelButton1);
@@ -661,7 +664,12 @@ void Window1::openWindow2()
             m_window2->RadioButton1[static_cast<std::size_t>(i)]->setChecked(true);
     }
     m_window2->TransText->setText(TransText->text());
+    // A slider already at the value raises no ValueChanged, yet Trans must follow
+    // the copy: a new window starts at 100 whatever its last slider was.
+    const bool unchanged = m_window2->Slider1->value() == Slider1->value();
     m_window2->Slider1->setValue(Slider1->value());
+    if (unchanged)
+        m_window2->Slider1_ValueChanged();
 }
 
 settings::Window2 *Window1::window2() const
