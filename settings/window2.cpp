@@ -86,13 +86,15 @@ Window2::Window2(
         const auto *g = geometry[i];
         auto *button = placed(new QRadioButton(utf8(captions[i]), this), g[0], g[1], g[2], g[3]);
         button->setEnabled(false);
+        // The design selection, made before the handler is connected: it must not
+        // write element 0 through into the main window.
+        if (i == 0)
+            button->setChecked(true);
         connect(button, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 RadioButton1_Action(i);
         });
         RadioButton1[static_cast<std::size_t>(i)] = button;
-        if (i == 0)
-            button->setChecked(true);
     }
 
     PushButton3 = placed(new QPushButton(utf8("設定保存"), this), 77, 298, 69, 20);

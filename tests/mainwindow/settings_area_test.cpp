@@ -207,6 +207,17 @@ TEST_F(SettingsAreaTest, FailedSaveKeepsTheApplicationRunning)
 
 // --- The settings area's controls ---
 
+TEST_F(SettingsAreaTest, OpeningWithoutAFileLeavesTheGatesClosed)
+{
+    const auto w = open();
+    EXPECT_FALSE(Module1::Flag_Start);
+    EXPECT_FALSE(Module1::Flag_Radio);
+    EXPECT_EQ(checkedMode(*w), 0);
+    EXPECT_TRUE(radiosEnabled(*w, false));
+    EXPECT_EQ(dock.updates, 0);
+    EXPECT_EQ(dock.resets, 0);
+}
+
 TEST_F(SettingsAreaTest, CheckBoxEnablesTheModesAndComposesOnlyAfterItsFirstAction)
 {
     const auto w = open();

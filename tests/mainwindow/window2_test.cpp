@@ -1,1 +1,276 @@
-// Tests are added as the window grows.
+// The preferences window "設定" and how it keeps the main window in step.
+#include "fakes.h"
+#include "mainwindow/static_text.h"
+#include "mainwindow/window1.h"
+#include "settings/module1.h"
+#include "settings/window2.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+
+using mainwindow::Rect;
+using mainwindow::Window1;
+using settings::Window2;
+using namespace testing_support;
+
+class Window2Test : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Module1::resetForLaunch();
+        ASSERT_TRUE(dir.isValid());
+        path = dir.filePath(QStringLiteral("Lumo prefs"));
+    }
+
+    // Opens the main window on the settings file given as text (none when empty),
+    // then the preferences window.
+    Window2 &openBoth(const QByteArray &settingsText = {})
+    {
+        if (!settingsText.isEmpty()) {
+            QFile f(path);
+            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(settingsText);
+        }
+        w = std::make_unique<Window1>(mainwindow::Services { clock, screens, pictures, picker, dock }, path);
+        w->Quit = [] {};
+        w->Open();
+        w->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        return reopen();
+    }
+
+    Window2 &reopen()
+    {
+        w->openWindow2();
+        Window2 *w2 = w->window2();
+        EXPECT_NE(w2, nullptr);
+        return *w2;
+    }
+
+    QByteArray readFile() const
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    template <typename Window> static int checkedMode(const Window &window)
+    {
+        for (int i = 0; i < 4; ++i) {
+            if (window.RadioButton1[static_cast<std::size_t>(i)]->isChecked())
+                return i;
+        }
+        return -1;
+    }
+
+    template <typename Window> static bool radiosEnabled(const Window &window, bool enabled)
+    {
+        for (const QRadioButton *b : window.RadioButton1) {
+            if (b->isEnabled() != enabled)
+                return false;
+        }
+        return true;
+    }
+
+    FakeClock clock { QDate(2014, 12, 8) };
+    FakeScreens screens { QSize(1440, 900) };
+    FakePictures pictures;
+    FakeColorPicker picker;
+    FakeDockTile dock;
+    QTemporaryDir dir;
+    QString path;
+    std::unique_ptr<Window1> w;
+};
+
+const QByteArray DayModeTileOn("44\n300\n255\n250\n240\nFalse\n85\nTrue\n2\n");
+
+TEST_F(Window2Test, OpensAsAModalWindowTitledSettings)
+{
+    Window2 &w2 = openBoth();
+    EXPECT_EQ(w2.windowTitle(), QString::fromUtf8("設定"));
+    EXPECT_EQ(w2.size(), QSize(298, 329));
+    EXPECT_TRUE(w2.isModal());
+    EXPECT_TRUE(w2.isVisible());
+    EXPECT_EQ(&reopen(), &w2) << "asking again gives the open window";
+}
+
+TEST_F(Window2Test, OpensWithTheMainWindowsModeAndTransparencyButNotItsBox)
+{
+    Window2 &w2 = openBoth(DayModeTileOn);
+    EXPECT_EQ(checkedMode(w2), 2);
+    EXPECT_EQ(w2.Slider1->value(), 85);
+    EXPECT_EQ(w2.TransText->text(), QStringLiteral("85"));
+    EXPECT_EQ(Module1::Trans, 85);
+    EXPECT_FALSE(w2.CheckBox1->isChecked());
+    EXPECT_TRUE(radiosEnabled(w2, false));
+    EXPECT_TRUE(w->CheckBox1->isChecked());
+    EXPECT_EQ(dock.updates, 1) << "only the opening of the main window composed";
+}
+
+TEST_F(Window2Test, TickingAndUntickingWriteThroughToTheMainWindow)
+{
+    Window2 &w2 = openBoth();
+    w2.CheckBox1->setChecked(true);
+    EXPECT_TRUE(w->CheckBox1->isChecked());
+    EXPECT_TRUE(radiosEnabled(w2, true));
+    EXPECT_TRUE(radiosEnabled(*w, true));
+    // The main window's handler runs first, inside this one, and as the first Action
+    // it does not compose; this box's own handler then finds the gate open.
+    EXPECT_EQ(dock.updates, 1);
+    EXPECT_EQ(dock.resets, 0);
+
+    w2.CheckBox1->setChecked(false);
+    EXPECT_FALSE(w->CheckBox1->isChecked());
+    EXPECT_TRUE(radiosEnabled(w2, false));
+    EXPECT_TRUE(radiosEnabled(*w, false));
+    EXPECT_GE(dock.resets, 1);
+    EXPECT_EQ(dock.updates, 1);
+}
+
+TEST_F(Window2Test, FirstActionOfItsBoxDoesNotCompose)
+{
+    Window2 &w2 = openBoth(DayModeTileOn);
+    // As at launch: the main window's box is already ticked, so setting it changes nothing.
+    Module1::Flag_Start = false;
+    const int composed = dock.updates;
+    w2.CheckBox1->setChecked(true);
+    EXPECT_EQ(dock.updates, composed);
+    EXPECT_TRUE(Module1::Flag_Start);
+    EXPECT_TRUE(radiosEnabled(w2, true));
+}
+
+TEST_F(Window2Test, ChoosingTheDayWithTheBoxTickedComposesTheDay)
+{
+    Window2 &w2 = openBoth();
+    w2.CheckBox1->setChecked(true);
+    const int composed = dock.updates;
+    QTest::mouseClick(w2.RadioButton1[2], Qt::LeftButton);
+    EXPECT_EQ(Module1::MyDock, 2);
+    EXPECT_EQ(checkedMode(*w), 2);
+    EXPECT_EQ(dock.updates, composed + 1);
+
+    const QImage shown = dock.lastTile;
+    w->Draw_Dock();
+    EXPECT_EQ(shown, w->MyCanv);
+    Module1::MyDock = 0;
+    w->Draw_Dock();
+    EXPECT_NE(shown, w->MyCanv) << "the day, not the month";
+}
+
+TEST_F(Window2Test, ChoosingAModeWithTheBoxUntickedOnlyFollows)
+{
+    Window2 &w2 = openBoth();
+    for (int mode : { 1, 3, 0 }) {
+        SCOPED_TRACE(mode);
+        w2.RadioButton1[static_cast<std::size_t>(mode)]->setChecked(true);
+        EXPECT_EQ(Module1::MyDock, mode);
+        EXPECT_EQ(checkedMode(*w), mode);
+    }
+    EXPECT_EQ(dock.updates, 0);
+}
+
+TEST_F(Window2Test, FirstModeActionDoesNotCompose)
+{
+    Window2 &w2 = openBoth();
+    w2.CheckBox1->setChecked(true);
+    w->RadioButton1[1]->setChecked(true);
+    // As at launch, with the main window already on the mode chosen next.
+    Module1::Flag_Radio = false;
+    const int composed = dock.updates;
+    w2.RadioButton1[1]->setChecked(true);
+    EXPECT_EQ(dock.updates, composed);
+    EXPECT_TRUE(Module1::Flag_Radio);
+    w2.RadioButton1[3]->setChecked(true);
+    EXPECT_EQ(dock.updates, composed + 1);
+}
+
+TEST_F(Window2Test, ColourButtonColoursTheMainWindowOnly)
+{
+    Window2 &w2 = openBoth();
+    const QColor own = w2.palette().color(QPalette::Window);
+    bool visibleWhileOpen = true;
+    picker.answer = QColor(200, 220, 240);
+    picker.whileOpen = [&] { visibleWhileOpen = w2.isVisible(); };
+    QTest::mouseClick(w2.PushButton1, Qt::LeftButton);
+    EXPECT_FALSE(visibleWhileOpen);
+    EXPECT_TRUE(w2.isVisible());
+    EXPECT_EQ(Module1::My_Col, QColor(200, 220, 240));
+    EXPECT_EQ(w->palette().color(QPalette::Window), QColor(200, 220, 240));
+    EXPECT_EQ(w2.palette().color(QPalette::Window), own);
+    EXPECT_EQ(dock.updates, 0);
+
+    picker.answer = std::nullopt;
+    QTest::mouseClick(w2.PushButton1, Qt::LeftButton);
+    EXPECT_EQ(Module1::My_Col, QColor(200, 220, 240));
+}
+
+TEST_F(Window2Test, SaveWritesTheMainWindowsFileAndLeavesThisWindowOpen)
+{
+    Window2 &w2 = openBoth(DayModeTileOn);
+    w->PushButton3_Action();
+    const QByteArray fromMainWindow = readFile();
+    ASSERT_FALSE(fromMainWindow.isEmpty());
+    QFile::remove(path);
+
+    w->My_Pref();
+    ASSERT_EQ(w->width(), 392);
+    QTest::mouseClick(w2.PushButton3, Qt::LeftButton);
+    EXPECT_EQ(readFile(), fromMainWindow);
+    EXPECT_EQ(w->windowRect(), (Rect { 300, 44, 102, 114 }));
+    EXPECT_TRUE(w2.isVisible());
+}
+
+TEST_F(Window2Test, CloseButtonDiscardsTheWindow)
+{
+    Window2 &w2 = openBoth();
+    const QPointer<Window2> guard(&w2);
+    QTest::mouseClick(w2.PushButton2, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(guard.isNull());
+    EXPECT_EQ(w->window2(), nullptr);
+
+    Window2 &again = reopen();
+    EXPECT_FALSE(again.CheckBox1->isChecked());
+    EXPECT_TRUE(radiosEnabled(again, false));
+}
+
+TEST_F(Window2Test, ReopeningCopiesTheMainWindowsTransparencyAgain)
+{
+    // The main window's slider at the preferences window's own starting value, and away from it.
+    const QByteArray files[] = { QByteArray(), DayModeTileOn };
+    for (const QByteArray &file : files) {
+        SCOPED_TRACE(file.toStdString());
+        Module1::resetForLaunch();
+        Window2 &w2 = openBoth(file);
+        const int mainValue = w->Slider1->value();
+        w2.Slider1->setValue(60);
+        ASSERT_EQ(Module1::Trans, 60);
+        EXPECT_EQ(w->Slider1->value(), mainValue);
+        EXPECT_EQ(w->TransText->text(), QString::number(mainValue));
+        w2.PushButton2_Action();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        Window2 &again = reopen();
+        EXPECT_EQ(again.Slider1->value(), mainValue);
+        EXPECT_EQ(again.TransText->text(), QString::number(mainValue));
+        EXPECT_EQ(Module1::Trans, mainValue);
+        again.PushButton2_Action();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        w.reset();
+    }
+}
+
+} // namespace
