@@ -3,6 +3,8 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-release
+PACKAGE_BUILD ?= build-package
+PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
 
 
@@ -37,6 +39,17 @@ bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DLUMO_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/bench_*; do echo "== $$b"; $$b || exit 1; done
+
+# Installs into $(DESTDIR)$(PREFIX), e.g. `make install PREFIX=$HOME/.local`.
+.PHONY: install package
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# A Release build wrapped by CPack: $(PACKAGE_BUILD)/lumo_<version>_<arch>.deb.
+package: deps
+	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DWARNINGS_AS_ERRORS=OFF -DBUILD_TESTING=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
