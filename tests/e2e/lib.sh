@@ -1,0 +1,162 @@
+# Shared by the end-to-end tests: a private X server, a temporary home, the
+# calendar started and found, screenshots and polling. Sourced, not run.
+# Every process started here is ended by its PID when the test exits.
+set -euo pipefail
+
+LUMO=${LUMO:?LUMO must name the lumo binary}
+E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/lumo-e2e.XXXXXX")
+E2E_PIDS=()
+export HOME=$E2E_TMP/home
+export XDG_CONFIG_HOME=$HOME/.config
+export XDG_RUNTIME_DIR=$E2E_TMP/runtime
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER
+PREFS=$XDG_CONFIG_HOME/Lumo/"Lumo prefs"
+
+e2e_cleanup() {
+    local i
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        kill "${E2E_PIDS[i]}" 2>/dev/null || true
+    done
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        wait "${E2E_PIDS[i]}" 2>/dev/null || true
+    done
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+now_ms() {
+    echo $(($(date +%s%N) / 1000000))
+}
+
+# wait_until SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds;
+# returns 1 when SECONDS pass first.
+wait_until() {
+    local seconds=$1
+    shift
+    wait_until_ms $(($(now_ms) + seconds * 1000)) "$@"
+}
+
+# wait_until_ms DEADLINE COMMAND...: the same up to a time from now_ms.
+wait_until_ms() {
+    local deadline=$1
+    shift
+    until "$@"; do
+        (($(now_ms) < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+# Starts Xvfb on the first free display number (and openbox with "wm"), and
+# exports DISPLAY.
+start_x() {
+    local fdfile=$E2E_TMP/display
+    : >"$fdfile"
+    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset 9>"$fdfile" \
+        >"$E2E_TMP/xvfb.log" 2>&1 &
+    E2E_PIDS+=($!)
+    wait_until 10 test -s "$fdfile" || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+    export DISPLAY=:$(head -n1 "$fdfile")
+    if [ "${1:-}" = wm ]; then
+        openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+        E2E_PIDS+=($!)
+        wait_until 10 wm_running || fail "openbox did not start"
+    fi
+}
+
+wm_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+# start_lumo [WRAPPER...]: starts lumo (behind an optional wrapper such as
+# faketime); sets WIN to its calendar window, LUMO_PID to the process that
+# owns it and JOB_PID to the process this shell started.
+start_lumo() {
+    "$@" "$LUMO" >>"$E2E_TMP/lumo.log" 2>&1 &
+    JOB_PID=$!
+    E2E_PIDS+=("$JOB_PID")
+    WIN=
+    wait_until 10 find_window ||
+        fail "no visible lumo window; lumo: $(ps -o stat=,wchan= -p "$JOB_PID")," \
+            "its windows: $(xdotool search --classname '^lumo$' | xargs)," \
+            "log: $(cat "$E2E_TMP/lumo.log" "$E2E_TMP/openbox.log" 2>/dev/null)"
+    LUMO_PID=$(xdotool getwindowpid "$WIN")
+    [ "$LUMO_PID" = "$JOB_PID" ] || E2E_PIDS+=("$LUMO_PID")
+    wait_until 5 window_drawn || fail "the lumo window was never drawn"
+}
+
+find_window() {
+    WIN=$(xdotool search --onlyvisible --classname '^lumo$' 2>/dev/null | head -n1) && [ -n "$WIN" ]
+}
+
+# True once the window's content is no longer one flat colour.
+window_drawn() {
+    local colours
+    colours=$(import -window "$WIN" -format '%k' info: 2>/dev/null) && [ "${colours:-1}" -gt 2 ]
+}
+
+# Waits for lumo (and any wrapper) to exit; sets LUMO_RC to the exit status.
+wait_lumo_exit() {
+    wait_until 10 lumo_gone || fail "lumo did not exit"
+    LUMO_RC=0
+    { wait "$JOB_PID"; } 2>/dev/null || LUMO_RC=$?
+}
+
+lumo_gone() {
+    ! kill -0 "$LUMO_PID" 2>/dev/null || [ "$(ps -o stat= -p "$LUMO_PID" 2>/dev/null | cut -c1)" = Z ]
+}
+
+title() {
+    xdotool getwindowname "$WIN"
+}
+
+# Prints "LEFT TOP WIDTH HEIGHT" of the window's content on the screen.
+geometry() {
+    xwininfo -id "$WIN" | awk '
+        /Absolute upper-left X/ { x = $NF }
+        /Absolute upper-left Y/ { y = $NF }
+        /^  Width:/ { w = $NF }
+        /^  Height:/ { h = $NF }
+        END { print x, y, w, h }'
+}
+
+# shot FILE [CROP]: the window's content as raw RGB bytes, optionally cropped
+# (WxH+X+Y). Raw bytes compare with cmp, far faster than ImageMagick's compare.
+shot() {
+    if [ -n "${2:-}" ]; then
+        import -window "$WIN" -crop "$2" +repage -depth 8 "rgb:$1"
+    else
+        import -window "$WIN" -depth 8 "rgb:$1"
+    fi
+}
+
+# Number of colour bytes that differ between two shots of the same size.
+bytes_differ() {
+    cmp -l "$1" "$2" 2>/dev/null | wc -l
+}
+
+same_picture() {
+    cmp -s "$1" "$2"
+}
+
+# pixel X Y: prints "R G B" of one pixel of the window, 0..255.
+pixel() {
+    import -window "$WIN" -crop "1x1+$1+$2" +repage -depth 8 rgb:- | od -An -tu1 | xargs
+}
+
+# click X Y: a press and release at a point of the window.
+click() {
+    xdotool mousemove --window "$WIN" "$1" "$2" click 1
+}
+
+# write_prefs TOP LEFT R G B SMALL TRANS DOCK MODE
+write_prefs() {
+    mkdir -p "$(dirname "$PREFS")"
+    printf '%s\n' "$@" >"$PREFS"
+}
