@@ -53,6 +53,11 @@ void MonthGrid::setHolidayName(int cell, std::string_view name)
         m_cells[static_cast<std::size_t>(cell)].holiday = name;
 }
 
+bool MonthGrid::operator==(const MonthGrid &other) const
+{
+    return m_cells == other.m_cells;
+}
+
 std::string dayText(int day)
 {
     return day < 10 ? " " + std::to_string(day) : std::to_string(day);

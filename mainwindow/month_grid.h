@@ -55,7 +55,8 @@ public:
     void Set_Red(int cell) override;
     void setHolidayName(int cell, std::string_view name) override;
 
-    bool operator==(const MonthGrid &) const = default;
+    // Equal when every cell is; the holiday interface has no state to compare.
+    bool operator==(const MonthGrid &other) const;
 
 private:
     static bool inGrid(int cell);

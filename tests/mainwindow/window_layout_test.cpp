@@ -1,1 +1,199 @@
-// Tests are added as the window grows.
+// The size modes as integer rules: which side of the screen a window is on,
+// the tile and calendar rectangles that keep it there, the widened window and
+// the first-screen clamp at opening.
+#include "mainwindow/window_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <ostream>
+
+namespace mainwindow
+{
+// Failure messages print rectangles as left,top widthxheight.
+static void PrintTo(const Rect &r, std::ostream *out)
+{
+    *out << r.left << "," << r.top << " " << r.width << "x" << r.height;
+}
+} // namespace mainwindow
+
+namespace
+{
+
+using mainwindow::Rect;
+using mainwindow::Size;
+
+constexpr Size Screen1440 { 1440, 900 };
+constexpr int IntMax = std::numeric_limits<int>::max();
+constexpr int IntMin = std::numeric_limits<int>::min();
+
+struct SideRow {
+    const char *name;
+    Rect window;
+    bool left;
+    bool upper;
+};
+
+TEST(ScreenSide, CentreOnOrRightOfTheMiddleCountsAsRight)
+{
+    // clang-format off
+    const SideRow rows[] = {
+        {"upper left", {100, 100, 102, 114}, true, true},
+        {"lower right", {1300, 700, 102, 114}, false, false},
+        {"centre on the vertical centre line", {669, 100, 102, 114}, false, true},
+        {"centre one pixel left of it", {668, 100, 102, 114}, true, true},
+        {"centre half a pixel left of it", {710, 100, 19, 14}, false, true},
+        {"centre one and a half pixels left", {709, 100, 19, 14}, true, true},
+        {"centre on the horizontal centre line", {100, 393, 102, 114}, true, false},
+        {"centre one pixel above it", {100, 392, 102, 114}, true, true},
+        {"widened window right of the middle", {1000, 100, 392, 114}, false, true},
+        {"far off to the left and above", {-5000, -5000, 102, 114}, true, true},
+    };
+    // clang-format on
+    for (const SideRow &row : rows) {
+        SCOPED_TRACE(row.name);
+        const mainwindow::ScreenSide side = mainwindow::screenSide(row.window, Screen1440);
+        EXPECT_EQ(side.left, row.left);
+        EXPECT_EQ(side.upper, row.upper);
+    }
+}
+
+struct ModeRow {
+    const char *name;
+    Rect large;
+    Rect small;
+};
+
+TEST(SizeModes, TileKeepsTheCornerNearestItsSide)
+{
+    // clang-format off
+    const ModeRow rows[] = {
+        {"upper left keeps left and top", {100, 100, 102, 114}, {100, 100, 19, 14}},
+        {"lower right keeps right and bottom", {1300, 700, 102, 114}, {1383, 800, 19, 14}},
+        {"upper right keeps right and top", {1300, 100, 102, 114}, {1383, 100, 19, 14}},
+        {"lower left keeps left and bottom", {100, 700, 102, 114}, {100, 800, 19, 14}},
+        {"exact centre counts as lower right", {669, 393, 102, 114}, {752, 493, 19, 14}},
+    };
+    // clang-format on
+    for (const ModeRow &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(mainwindow::smallWinRect(row.large, Screen1440), row.small);
+        EXPECT_EQ(mainwindow::largeWinRect(row.small, Screen1440), row.large);
+    }
+}
+
+TEST(SizeModes, LargeUndoesSmallEverywhereOnTheScreen)
+{
+    // Every left and every top across the screen and a little beyond.
+    for (int left = -200; left <= Screen1440.width + 200; ++left) {
+        const Rect large { left, 300, 102, 114 };
+        ASSERT_EQ(mainwindow::largeWinRect(mainwindow::smallWinRect(large, Screen1440), Screen1440), large)
+            << "left " << left;
+    }
+    for (int top = -200; top <= Screen1440.height + 200; ++top) {
+        const Rect large { 300, top, 102, 114 };
+        ASSERT_EQ(mainwindow::largeWinRect(mainwindow::smallWinRect(large, Screen1440), Screen1440), large)
+            << "top " << top;
+    }
+}
+
+TEST(SizeModes, LargeFromLargeChangesNothing)
+{
+    for (const Rect r : { Rect { 100, 100, 102, 114 }, Rect { 1300, 700, 102, 114 }, Rect { 669, 393, 102, 114 } })
+        EXPECT_EQ(mainwindow::largeWinRect(r, Screen1440), r);
+}
+
+TEST(SizeModes, SmallFromTheWidenedWindowUsesTheCalendarsRightEdge)
+{
+    // On the right half the tile goes where the 102-wide calendar's right edge was.
+    EXPECT_EQ(mainwindow::smallWinRect({ 1000, 700, 392, 114 }, Screen1440), (Rect { 1083, 800, 19, 14 }));
+}
+
+TEST(SizeModes, LargeFromTheWidenedWindowKeepsItsRightEdge)
+{
+    EXPECT_EQ(mainwindow::largeWinRect({ 1000, 100, 392, 114 }, Screen1440), (Rect { 1290, 100, 102, 114 }));
+    // On the left half the left edge stays.
+    EXPECT_EQ(mainwindow::largeWinRect({ 100, 100, 392, 114 }, Screen1440), (Rect { 100, 100, 102, 114 }));
+}
+
+TEST(SizeModes, ExtremePositionsSaturateInsteadOfWrapping)
+{
+    const Size screen = Screen1440;
+    EXPECT_EQ(mainwindow::smallWinRect({ IntMax, IntMax, 102, 114 }, screen), (Rect { IntMax, IntMax, 19, 14 }));
+    EXPECT_EQ(mainwindow::smallWinRect({ IntMin, IntMin, 102, 114 }, screen), (Rect { IntMin, IntMin, 19, 14 }));
+    EXPECT_EQ(mainwindow::largeWinRect({ IntMax, IntMax, 392, 114 }, screen), (Rect { IntMax, IntMax, 102, 114 }));
+    EXPECT_EQ(mainwindow::largeWinRect({ IntMin, IntMin, 19, 14 }, screen), (Rect { IntMin, IntMin, 102, 114 }));
+    // Just inside the limits the result is exact.
+    EXPECT_EQ(
+        mainwindow::smallWinRect({ IntMax - 83, IntMax - 100, 102, 114 }, screen), (Rect { IntMax, IntMax, 19, 14 }));
+    EXPECT_EQ(
+        mainwindow::largeWinRect({ IntMax, IntMax, 19, 14 }, screen), (Rect { IntMax - 83, IntMax - 100, 102, 114 }));
+    EXPECT_EQ(mainwindow::settingsWinRect({ IntMax, 0, 102, 114 }, screen).left, 1440 - 392);
+    EXPECT_EQ(mainwindow::settingsWinRect({ IntMin, 0, 102, 114 }, screen).left, IntMin);
+    EXPECT_EQ(mainwindow::keepOnFirstScreen({ IntMin, IntMax, 102, 114 }, screen), (Rect { 0, 5, 102, 114 }));
+}
+
+TEST(SettingsWindow, WidensAndMovesLeftOnlyWhenItWouldRunOffScreen)
+{
+    // clang-format off
+    const struct {
+        const char *name;
+        int left;
+        int screenWidth;
+        int expectedLeft;
+    } rows[] = {
+        {"runs past the right edge", 1000, 1280, 888},
+        {"ends exactly at the right edge", 888, 1280, 888},
+        {"room enough", 1000, 1440, 1000},
+        {"at the left edge", 0, 1280, 0},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(mainwindow::settingsWinRect({ row.left, 120, 102, 114 }, { row.screenWidth, 800 }),
+            (Rect { row.expectedLeft, 120, 392, 114 }));
+    }
+}
+
+TEST(FirstScreen, OffScreenPositionsComeBack)
+{
+    // clang-format off
+    const struct {
+        const char *name;
+        Rect saved;
+        Rect opened;
+    } rows[] = {
+        {"on screen", {300, 200, 102, 114}, {300, 200, 102, 114}},
+        {"top above the screen", {300, -20, 102, 114}, {300, 5, 102, 114}},
+        {"top below the screen", {300, 901, 102, 114}, {300, 5, 102, 114}},
+        {"top equal to the height", {300, 900, 102, 114}, {300, 900, 102, 114}},
+        {"left past the width", {1441, 200, 102, 114}, {0, 200, 102, 114}},
+        {"left negative", {-1, 200, 102, 114}, {0, 200, 102, 114}},
+        {"left equal to the width", {1440, 200, 102, 114}, {1440, 200, 102, 114}},
+        {"both off", {-50, -50, 102, 114}, {0, 5, 102, 114}},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(mainwindow::keepOnFirstScreen(row.saved, Screen1440), row.opened);
+    }
+}
+
+TEST(CellRect, CellsSitOnTheirPitch)
+{
+    // clang-format off
+    const struct {
+        int cell;
+        Rect rect;
+    } rows[] = {
+        {1, {4, 40, 15, 15}}, {7, {88, 40, 15, 15}}, {8, {4, 52, 15, 15}},
+        {36, {4, 100, 15, 15}}, {42, {88, 100, 15, 15}},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.cell);
+        EXPECT_EQ(mainwindow::cellRect(row.cell), row.rect);
+    }
+}
+
+} // namespace
