@@ -1,1 +1,295 @@
-// Tests are added as the window grows.
+// The 128 x 128 tile picture, its tooltip, and when it is composed.
+#include "fakes.h"
+#include "mainwindow/static_text.h"
+#include "mainwindow/window1.h"
+#include "settings/module1.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QRadioButton>
+#include <QRect>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace
+{
+
+using mainwindow::Window1;
+using namespace testing_support;
+
+const QRect Tile(0, 0, 128, 128);
+const QRect Badge(96, 96, 32, 32);
+
+// What a pixel of text on a light background is: one colour clearly ahead of the
+// other two, or grey to black. Faint anti-aliased edges stay unsure.
+enum class Ink { None, Red, Blue, Black, Green, Unsure };
+
+Ink inkOf(QColor c, QColor background)
+{
+    if (c == background)
+        return Ink::None;
+    const int r = c.red(), g = c.green(), b = c.blue();
+    if (r - std::max(g, b) > 60)
+        return Ink::Red;
+    if (b - std::max(r, g) > 60)
+        return Ink::Blue;
+    if (g - std::max(r, b) > 40)
+        return Ink::Green;
+    if (std::max({ r, g, b }) - std::min({ r, g, b }) < 30 && std::max({ r, g, b }) < 160)
+        return Ink::Black;
+    return Ink::Unsure;
+}
+
+// Pixels of one ink inside area, the badge left out.
+int count(const QImage &image, const QRect &area, Ink ink, QColor background)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (!Badge.contains(x, y) && inkOf(image.pixelColor(x, y), background) == ink)
+                ++n;
+        }
+    }
+    return n;
+}
+
+// The bounding box of every pixel that is not background, the badge left out.
+QRect inked(const QImage &image, QColor background)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (!Badge.contains(x, y) && image.pixelColor(x, y) != background)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+class TileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Module1::resetForLaunch();
+        ASSERT_TRUE(dir.isValid());
+        path = dir.filePath(QStringLiteral("Lumo prefs"));
+    }
+
+    void open(const QByteArray &settingsText = {})
+    {
+        if (!settingsText.isEmpty()) {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(settingsText);
+        }
+        Module1::resetForLaunch();
+        w = std::make_unique<Window1>(mainwindow::Services { clock, screens, pictures, picker, dock }, path);
+        w->Quit = [] {};
+        w->Open();
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    }
+
+    // Composes the tile in a mode on a background.
+    const QImage &compose(int mode, QColor background = Qt::white)
+    {
+        Module1::MyDock = mode;
+        Module1::My_Col = background;
+        w->Draw_Dock();
+        return w->MyCanv;
+    }
+
+    FakeClock clock { QDate(2014, 12, 8) };
+    FakeScreens screens { QSize(1440, 900) };
+    FakePictures pictures;
+    FakeColorPicker picker;
+    FakeDockTile dock;
+    QTemporaryDir dir;
+    QString path;
+    std::unique_ptr<Window1> w;
+};
+
+const QByteArray DayModeTileOn("44\n300\n255\n255\n255\nFalse\n100\nTrue\n2\n");
+
+TEST_F(TileTest, EveryModeHasTheBackgroundAndTheBadge)
+{
+    open();
+    const QColor background(255, 250, 240);
+    const QColor badge = pictures.picture(184, 1.0).toImage().pixelColor(0, 0);
+    for (int mode : { 0, 1, 2, 3, 4, -1 }) {
+        SCOPED_TRACE(mode);
+        const QImage &tile = compose(mode, background);
+        EXPECT_EQ(tile.size(), QSize(128, 128));
+        EXPECT_EQ(tile.depth(), 32);
+        EXPECT_EQ(dock.lastTile, tile);
+        for (const QPoint corner : { QPoint(0, 0), QPoint(127, 0), QPoint(0, 127), QPoint(95, 127), QPoint(127, 95) })
+            EXPECT_EQ(tile.pixelColor(corner), background) << corner.x() << "," << corner.y();
+        int badgePixels = 0;
+        for (int y = Badge.top(); y <= Badge.bottom(); ++y) {
+            for (int x = Badge.left(); x <= Badge.right(); ++x)
+                badgePixels += tile.pixelColor(x, y) == badge;
+        }
+        EXPECT_EQ(badgePixels, 32 * 32);
+    }
+}
+
+TEST_F(TileTest, ModesBeyondThreeShowOnlyTheBackground)
+{
+    open();
+    for (int mode : { 4, 9, -1 }) {
+        SCOPED_TRACE(mode);
+        EXPECT_TRUE(inked(compose(mode), Qt::white).isNull());
+    }
+}
+
+TEST_F(TileTest, DayModesDrawTodayInItsBoxAndColour)
+{
+    struct Row {
+        QDate date;
+        int mode;
+        Ink ink;
+        QRect firstPixelWithin; // where the left and top edges of the ink may lie
+        int bottomAtLeast; // the lowest ink; fonts differ by a few pixels around the baseline
+    };
+    // clang-format off
+    const Row rows[] = {
+        {QDate(2014, 12, 9),  2, Ink::Black, QRect(35, 20, 12, 20), 82},  // Tuesday, one digit at 35
+        {QDate(2014, 12, 10), 2, Ink::Black, QRect(10, 20, 12, 20), 82},  // two digits at 10
+        {QDate(2014, 12, 7),  2, Ink::Red,   QRect(35, 20, 12, 20), 82},  // Sunday
+        {QDate(2014, 11, 24), 2, Ink::Red,   QRect(10, 20, 12, 20), 82},  // substitute holiday, a Monday
+        {QDate(2014, 12, 13), 2, Ink::Blue,  QRect(10, 20, 12, 20), 82},  // Saturday
+        {QDate(2014, 12, 13), 3, Ink::Blue,  QRect(18, 0, 14, 20), 82},   // the weekday, 土
+        {QDate(2014, 12, 8),  3, Ink::Black, QRect(18, 0, 14, 20), 82},
+        {QDate(2015, 1, 1),   1, Ink::Red,   QRect(30, 5, 12, 15), 100},  // New Year's Day, three lines
+        {QDate(2014, 12, 9),  1, Ink::Black, QRect(30, 5, 12, 15), 100},
+    };
+    // clang-format on
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.date.toString(Qt::ISODate).toStdString() + " mode " + std::to_string(row.mode));
+        clock.date = row.date;
+        open();
+        const QImage &tile = compose(row.mode);
+        const QRect box = inked(tile, Qt::white);
+        EXPECT_TRUE(row.firstPixelWithin.contains(box.topLeft())) << box.left() << "," << box.top();
+        EXPECT_GE(box.bottom(), row.bottomAtLeast);
+        EXPECT_LE(box.bottom(), 127);
+        EXPECT_GT(count(tile, Tile, row.ink, Qt::white), 100);
+        for (Ink other : { Ink::Red, Ink::Blue, Ink::Black, Ink::Green }) {
+            if (other != row.ink) {
+                EXPECT_EQ(count(tile, Tile, other, Qt::white), 0) << static_cast<int>(other);
+            }
+        }
+    }
+}
+
+TEST_F(TileTest, MonthModeCopiesTheMonthOnView)
+{
+    open();
+    // Cell k of row r, column c: text from x 17 + 14 (c - 1), baseline 46 + 12 (r - 1).
+    const auto cellBox = [](int k) {
+        const int x = 17 + 14 * ((k - 1) % 7);
+        const int baseline = 46 + 12 * ((k - 1) / 7);
+        return QRect(x, baseline - 9, 13, 10);
+    };
+    const auto underBox = [](int k) { return QRect(17 + 14 * ((k - 1) % 7), 46 + 12 * ((k - 1) / 7) + 1, 13, 2); };
+
+    // December 2014 starts on a Monday: cell 1 is empty, cell 5 the 4th (Thursday),
+    // cell 9 today the 8th, cell 8 Sunday the 7th, cell 14 Saturday the 13th.
+    const QImage december = compose(0);
+    EXPECT_EQ(count(december, cellBox(1), Ink::Black, Qt::white) + count(december, cellBox(1), Ink::Red, Qt::white), 0);
+    EXPECT_GT(count(december, cellBox(5), Ink::Black, Qt::white), 3);
+    EXPECT_EQ(count(december, cellBox(5), Ink::Red, Qt::white), 0);
+    EXPECT_GT(count(december, cellBox(8), Ink::Red, Qt::white), 3);
+    EXPECT_GT(count(december, cellBox(14), Ink::Blue, Qt::white), 3);
+    EXPECT_GT(count(december, QRect(62, 8, 20, 14), Ink::Green, Qt::white), 3) << "the month number";
+    EXPECT_GT(count(december, QRect(17, 24, 12, 10), Ink::Red, Qt::white), 3) << "the Sunday header";
+    // Today underlined, under the digits' baseline; its neighbour not.
+    EXPECT_GE(count(december, underBox(9), Ink::Black, Qt::white), 6);
+    EXPECT_EQ(count(december, underBox(10), Ink::Black, Qt::white), 0);
+
+    // January 2015 starts on a Thursday, New Year's Day, in cell 5.
+    w->Canvas4_MouseUp(0, 0);
+    ASSERT_EQ(w->viewMonth(), 1);
+    const QImage january = compose(0);
+    EXPECT_GT(count(january, cellBox(5), Ink::Red, Qt::white), 3);
+    EXPECT_EQ(count(january, cellBox(5), Ink::Black, Qt::white), 0);
+    EXPECT_EQ(count(january, cellBox(4), Ink::Black, Qt::white), 0);
+    EXPECT_EQ(count(january, underBox(10), Ink::Black, Qt::white), 0) << "no today in another month";
+    EXPECT_NE(january, december);
+}
+
+TEST_F(TileTest, ToolTipGivesTheDateAndAnyHoliday)
+{
+    open();
+    w->Draw_Dock();
+    EXPECT_EQ(dock.lastToolTip, QString::fromUtf8("2014年12月8日(月)"));
+
+    clock.date = QDate(2015, 1, 1);
+    w->Check_Day();
+    const QString holiday = w->D[5]->toolTip();
+    ASSERT_FALSE(holiday.isEmpty());
+    EXPECT_EQ(w->tileToolTip(), QString::fromUtf8("2015年1月1日(木) ") + holiday);
+}
+
+// --- When the tile is composed ---
+
+TEST_F(TileTest, OpeningComposesOnlyWhenTheBoxWasSavedTicked)
+{
+    open(DayModeTileOn);
+    EXPECT_EQ(dock.updates, 1);
+    EXPECT_EQ(dock.lastTile, w->MyCanv);
+    EXPECT_EQ(dock.resets, 0);
+
+    dock = FakeDockTile();
+    QByteArray unticked = DayModeTileOn;
+    unticked.replace("True", "False");
+    open(unticked);
+    EXPECT_EQ(dock.updates, 0);
+}
+
+TEST_F(TileTest, DayRolloverComposesTheNewDateWhenTicked)
+{
+    clock.date = QDate(2014, 12, 9);
+    open(DayModeTileOn);
+    ASSERT_EQ(dock.updates, 1);
+    EXPECT_GE(inked(dock.lastTile, Qt::white).left(), 35);
+
+    w->Check_Day();
+    EXPECT_EQ(dock.updates, 1) << "same day, nothing composed";
+    clock.date = QDate(2014, 12, 10);
+    w->Check_Day();
+    EXPECT_EQ(dock.updates, 2);
+    EXPECT_LT(inked(dock.lastTile, Qt::white).left(), 22);
+    EXPECT_TRUE(dock.lastToolTip.startsWith(QString::fromUtf8("2014年12月10日")));
+
+    w->CheckBox1->setChecked(false);
+    clock.date = QDate(2014, 12, 11);
+    w->Check_Day();
+    EXPECT_EQ(dock.updates, 2);
+}
+
+TEST_F(TileTest, BackgroundMonthAndTransparencyChangesWaitForTheNextComposition)
+{
+    open(DayModeTileOn);
+    picker.answer = QColor(30, 60, 90);
+    w->PushButton1_Action();
+    w->Canvas4_MouseUp(0, 0);
+    w->Canvas1_MouseUp(0, 0);
+    w->Slider1->setValue(70);
+    w->RadioButton1[0]->setChecked(true);
+    EXPECT_EQ(dock.updates, 1);
+
+    w->Check_Day();
+    clock.date = QDate(2014, 12, 9);
+    w->Check_Day();
+    EXPECT_EQ(dock.updates, 2);
+    EXPECT_EQ(dock.lastTile.pixelColor(0, 0), QColor(30, 60, 90));
+}
+
+} // namespace
