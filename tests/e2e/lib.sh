@@ -64,14 +64,12 @@ start_x() {
     wait_until 10 test -s "$fdfile" || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
     export DISPLAY=:$(head -n1 "$fdfile")
     if [ "${1:-}" = wm ]; then
-        openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+        # A window mapped while openbox is still starting can stay unmapped:
+        # wait for the command openbox runs once it is ready.
+        openbox --sm-disable --startup "touch $E2E_TMP/wm-ready" >"$E2E_TMP/openbox.log" 2>&1 &
         E2E_PIDS+=($!)
-        wait_until 10 wm_running || fail "openbox did not start"
+        wait_until 10 test -e "$E2E_TMP/wm-ready" || fail "openbox did not start"
     fi
-}
-
-wm_running() {
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
 # start_lumo [WRAPPER...]: starts lumo (behind an optional wrapper such as
@@ -83,7 +81,7 @@ start_lumo() {
     E2E_PIDS+=("$JOB_PID")
     WIN=
     wait_until 10 find_window ||
-        fail "no visible lumo window; lumo: $(ps -o stat=,wchan= -p "$JOB_PID")," \
+        fail "no visible lumo window; processes: $(ps -o pid=,stat=,comm= -p "${E2E_PIDS[*]}" | xargs)," \
             "its windows: $(xdotool search --classname '^lumo$' | xargs)," \
             "log: $(cat "$E2E_TMP/lumo.log" "$E2E_TMP/openbox.log" 2>/dev/null)"
     LUMO_PID=$(xdotool getwindowpid "$WIN")
