@@ -328,6 +328,10 @@ void Window1::Open()
         Draw_Dock();
 
     Timer1->start();
+
+    // The keys step the calendar: without this the first focusable control, the
+    // hidden transparency slider, would take them when the window is activated.
+    setFocus(Qt::OtherFocusReason);
 }
 
 void Window1::Timer1_Action()
@@ -346,8 +350,9 @@ void Window1::Check_Day()
     Start_Day = today.day();
     Reset_Day();
     Present_Set();
-    if (Win_Small)
-        showDayText();
+    // In either mode: the shrink button shows DayTxt as it stands, so in large
+    // mode it must not keep the day before midnight.
+    showDayText();
     if (CheckBox1->isChecked())
         Draw_Dock();
 }
@@ -609,6 +614,17 @@ void Window1::stepRelease(Step step, Canvas *button, const QPixmap &normal)
     }
     showMonth(y, m, 0);
     button->setBackdrop(normal);
+}
+
+void Window1::goToMonth(int year, int month)
+{
+    Q_ASSERT(month >= 1 && month <= 12);
+    Reset_Day();
+    const QDate today = m_services.clock.today();
+    if (today.year() == year && today.month() == month)
+        Present_Set();
+    else
+        showMonth(year, month, 0);
 }
 
 void Window1::Canvas1_MouseUp(int, int)

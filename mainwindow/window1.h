@@ -76,6 +76,10 @@ public:
     void Disp_Day();
     void Set_Color();
 
+    // Shows year-month (month 1..12) as a step of the buttons to it would: today's
+    // month through Present_Set, with today's mark; any other month without.
+    void goToMonth(int year, int month);
+
     // Size modes.
     void Small_Win();
     void Large_Win();

@@ -1,1 +1,594 @@
-// Tests are added as the window grows.
+// The calendar window: opening with and without saved settings, the day
+// rollover, the small tile, the corner buttons, tooltips, pictures and the
+// commands that save and quit.
+#include "mainwindow/canvas.h"
+#include "mainwindow/static_text.h"
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+#include <QToolTip>
+
+#include <algorithm>
+#include <set>
+
+namespace
+{
+
+using mainwindow::Canvas;
+using mainwindow::Window1;
+using testing_support::WindowFixture;
+
+settings::Settings savedAt(int left, int top)
+{
+    settings::Settings s;
+    s.left = left;
+    s.top = top;
+    s.red = 255;
+    s.green = 255;
+    s.blue = 255;
+    s.trans = 100;
+    return s;
+}
+
+// The labels show the grid model, cell by cell.
+void expectLabelsShowGrid(const Window1 &w)
+{
+    for (int k = 1; k <= mainwindow::MonthGrid::CellCount; ++k) {
+        SCOPED_TRACE(k);
+        const mainwindow::Cell &cell = w.grid().cell(k);
+        const mainwindow::StaticText *label = w.D[static_cast<std::size_t>(k)];
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), QString::fromStdString(cell.text));
+        EXPECT_EQ(label->textColor(), QColor(cell.colour.red, cell.colour.green, cell.colour.blue));
+        EXPECT_EQ(label->underline(), cell.underline);
+        EXPECT_EQ(label->toolTip(), QString::fromStdString(cell.holiday));
+    }
+}
+
+std::vector<int> underlinedCells(const Window1 &w)
+{
+    std::vector<int> cells;
+    for (int k = 1; k <= mainwindow::MonthGrid::CellCount; ++k) {
+        if (w.grid().cell(k).underline)
+            cells.push_back(k);
+    }
+    return cells;
+}
+
+using Opening = WindowFixture;
+
+TEST_F(Opening, WithoutSettingsFileUsesTheDefaults)
+{
+    Window1 &w = open();
+    EXPECT_EQ(w.size(), QSize(102, 114));
+    EXPECT_EQ(w.palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(Module1::My_Col, QColor(Qt::white));
+    EXPECT_EQ(Module1::Trans, 100);
+    EXPECT_EQ(w.TransText->text(), "100");
+    EXPECT_EQ(w.Slider1->value(), 100);
+    EXPECT_FALSE(w.Win_Small);
+    EXPECT_FALSE(w.DayTxt->isVisible());
+    EXPECT_FALSE(w.CheckBox1->isChecked());
+    EXPECT_TRUE(w.RadioButton1[0]->isChecked());
+    EXPECT_FALSE(w.RadioButton1[0]->isEnabled());
+    EXPECT_EQ(Module1::MyDock, 0);
+    EXPECT_EQ(dock.updates, 0);
+    EXPECT_FALSE(w.Canvas6->isVisible());
+    EXPECT_FALSE(w.Canvas7->isVisible());
+    EXPECT_EQ(w.windowTitle(), "12.8.月");
+    EXPECT_EQ((std::tuple { w.Start_Year, w.Start_Month, w.Start_Day }), (std::tuple { 2014, 12, 8 }));
+    EXPECT_EQ(w.YearTxt->text(), "2014");
+    EXPECT_EQ(w.TukTxt->text(), "12");
+    EXPECT_EQ(w.NenTxt->text(), "平成26年");
+    EXPECT_EQ(w.TukTxt->textColor(), QColor(0, 128, 0));
+    // 1 December 2014 was a Monday: the 8th is in cell 9, the only one underlined.
+    EXPECT_EQ(underlinedCells(w), std::vector<int> { 9 });
+    expectLabelsShowGrid(w);
+    EXPECT_EQ(w.Timer1->interval(), 1000);
+    EXPECT_TRUE(w.Timer1->isActive());
+    EXPECT_TRUE(w.testAttribute(Qt::WA_AlwaysShowToolTips));
+    EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(Opening, CellsArePlacedOnTheirPitch)
+{
+    Window1 &w = open();
+    EXPECT_EQ(w.D[1]->geometry(), QRect(4, 40, 15, 15));
+    EXPECT_EQ(w.D[7]->geometry(), QRect(88, 40, 15, 15));
+    EXPECT_EQ(w.D[8]->geometry(), QRect(4, 52, 15, 15));
+    EXPECT_EQ(w.D[42]->geometry(), QRect(88, 100, 15, 15));
+    EXPECT_EQ(w.D[0], w.StaticText1[0]);
+    EXPECT_EQ(w.D[0]->text(), "Dammy");
+}
+
+TEST_F(Opening, SavedPositionIsAppliedAndKeptOnTheFirstScreen)
+{
+    // clang-format off
+    const struct {
+        const char *name;
+        int left, top;
+        QPoint opened;
+    } rows[] = {
+        {"on screen", 300, 200, {300, 200}},
+        {"top above the screen", 300, -20, {300, 5}},
+        {"left past the width", 1500, 200, {0, 200}},
+        {"top equal to the height", 300, 900, {300, 900}},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        writeSettings(savedAt(row.left, row.top));
+        // Not shown: the offscreen platform keeps its own frame on the screen.
+        Window1 &w = open(false);
+        EXPECT_EQ(w.geometry().topLeft(), row.opened);
+        EXPECT_EQ(w.size(), QSize(102, 114));
+        EXPECT_EQ(QPoint(w.Win_Left, w.Win_Top), row.opened);
+    }
+}
+
+TEST_F(Opening, BackgroundColourOfTheFile)
+{
+    // clang-format off
+    const struct {
+        int red, green, blue;
+        QColor shown;
+    } rows[] = {
+        {0, 0, 0, QColor(255, 255, 255)},
+        {0, 0, 1, QColor(0, 0, 1)},
+        {200, 220, 255, QColor(200, 220, 255)},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.shown.name().toStdString());
+        settings::Settings s = savedAt(100, 100);
+        s.red = row.red;
+        s.green = row.green;
+        s.blue = row.blue;
+        writeSettings(s);
+        Window1 &w = open();
+        EXPECT_EQ(w.palette().color(QPalette::Window), row.shown);
+        EXPECT_EQ(Module1::My_Col, row.shown);
+    }
+}
+
+TEST_F(Opening, SmallModeIsRestoredAnchoredToItsSide)
+{
+    settings::Settings s = savedAt(1300, 700);
+    s.small = true;
+    writeSettings(s);
+    Window1 &w = open();
+    EXPECT_TRUE(w.Win_Small);
+    EXPECT_EQ(w.geometry(), QRect(1383, 800, 19, 14));
+    EXPECT_FALSE(w.Canvas1->isEnabled());
+    EXPECT_EQ(w.Canvas1->backdrop().cacheKey(), w.pictures().Blank().cacheKey());
+    EXPECT_TRUE(w.DayTxt->isVisible());
+    EXPECT_EQ(w.DayTxt->text(), " 8");
+}
+
+TEST_F(Opening, DayTxtCopiesTodaysCell)
+{
+    // clang-format off
+    const struct {
+        QDate today;
+        int cell;
+        const char *text;
+        QColor colour;
+    } rows[] = {
+        {QDate(2015, 3, 8), 8, " 8", QColor(255, 0, 0)},   // a Sunday; the 1st a Sunday
+        {QDate(2015, 3, 7), 7, " 7", QColor(0, 0, 255)},   // a Saturday
+        {QDate(2015, 3, 10), 10, "10", QColor(0, 0, 0)},
+        {QDate(2015, 3, 21), 21, "21", QColor(255, 0, 0)}, // the spring equinox, a Saturday
+        {QDate(2014, 12, 31), 32, "31", QColor(0, 0, 0)},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.today.toString(Qt::ISODate).toStdString());
+        clock.date = row.today;
+        Window1 &w = open();
+        EXPECT_EQ(w.D[static_cast<std::size_t>(row.cell)]->geometry().topLeft(),
+            QPoint(4 + 14 * ((row.cell - 1) % 7), 40 + 12 * ((row.cell - 1) / 7)));
+        EXPECT_EQ(underlinedCells(w), std::vector<int> { row.cell });
+        EXPECT_EQ(w.DayTxt->text(), row.text);
+        EXPECT_EQ(w.DayTxt->textColor(), row.colour);
+    }
+}
+
+TEST_F(Opening, DockOptionDrawsTheTileOnce)
+{
+    settings::Settings s = savedAt(100, 100);
+    s.dock = true;
+    s.mode = 2;
+    writeSettings(s);
+    Window1 &w = open();
+    EXPECT_TRUE(w.CheckBox1->isChecked());
+    EXPECT_TRUE(w.RadioButton1[2]->isChecked());
+    EXPECT_TRUE(w.RadioButton1[2]->isEnabled());
+    EXPECT_EQ(Module1::MyDock, 2);
+    EXPECT_EQ(dock.updates, 1);
+}
+
+using Midnight = WindowFixture;
+
+TEST_F(Midnight, NewDayBringsBackTheCurrentMonthWithinOneTick)
+{
+    // clang-format off
+    const struct {
+        const char *name;
+        QDate before, after;
+        const char *title;
+        const char *year, *month;
+        int todayCell;
+    } rows[] = {
+        {"year end", QDate(2014, 12, 31), QDate(2015, 1, 1), "1.1.木", "2015", "1", 5},
+        {"month end", QDate(2014, 11, 30), QDate(2014, 12, 1), "12.1.月", "2014", "12", 2},
+        {"year end backwards", QDate(2015, 1, 1), QDate(2014, 12, 31), "12.31.水", "2014", "12", 32},
+        {"month end backwards", QDate(2014, 12, 1), QDate(2014, 11, 30), "11.30.日", "2014", "11", 36},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        clock.date = row.before;
+        Window1 &w = open();
+        // Navigate away: two months back.
+        w.Canvas2_MouseUp(0, 0);
+        w.Canvas2_MouseUp(0, 0);
+        ASSERT_TRUE(underlinedCells(w).empty());
+
+        clock.date = row.after;
+        w.Timer1_Action();
+        EXPECT_EQ(w.windowTitle(), QString::fromUtf8(row.title));
+        EXPECT_EQ(w.YearTxt->text(), row.year);
+        EXPECT_EQ(w.TukTxt->text(), row.month);
+        EXPECT_EQ(w.TukTxt->textColor(), QColor(0, 128, 0));
+        EXPECT_EQ((std::tuple { w.Start_Year, w.Start_Month, w.Start_Day }),
+            (std::tuple { row.after.year(), row.after.month(), row.after.day() }));
+        EXPECT_EQ(underlinedCells(w), std::vector<int> { row.todayCell });
+        expectLabelsShowGrid(w);
+    }
+}
+
+TEST_F(Midnight, GridIsTheSameAsAtAFreshOpening)
+{
+    clock.date = QDate(2014, 12, 31);
+    Window1 &w = open();
+    clock.date = QDate(2015, 1, 1);
+    w.Timer1_Action();
+    const mainwindow::MonthGrid rolledOver = w.grid();
+    const QString nen = w.NenTxt->text();
+
+    open();
+    EXPECT_TRUE(window->grid() == rolledOver);
+    EXPECT_EQ(window->NenTxt->text(), nen);
+    EXPECT_EQ(window->grid().cell(5).holiday, "元旦");
+}
+
+TEST_F(Midnight, SameDayNumberInALaterMonthChangesNothing)
+{
+    Window1 &w = open();
+    w.Canvas4_MouseUp(0, 0);
+    const mainwindow::MonthGrid onView = w.grid();
+    clock.date = QDate(2015, 2, 8);
+    w.Timer1_Action();
+    EXPECT_EQ(w.windowTitle(), "12.8.月");
+    EXPECT_EQ(w.TukTxt->text(), "1");
+    EXPECT_EQ(w.Start_Month, 12);
+    EXPECT_TRUE(w.grid() == onView);
+}
+
+TEST_F(Midnight, SmallTileFollowsTheNewDay)
+{
+    clock.date = QDate(2014, 12, 31);
+    settings::Settings s = savedAt(100, 100);
+    s.small = true;
+    writeSettings(s);
+    Window1 &w = open();
+    ASSERT_EQ(w.DayTxt->text(), "31");
+    EXPECT_EQ(w.DayTxt->textColor(), QColor(0, 0, 0));
+
+    clock.date = QDate(2015, 1, 1);
+    w.Timer1_Action();
+    EXPECT_EQ(w.DayTxt->text(), " 1");
+    EXPECT_EQ(w.DayTxt->textColor(), QColor(255, 0, 0)); // New Year's Day
+    EXPECT_TRUE(w.DayTxt->isVisible());
+    EXPECT_EQ(w.size(), QSize(19, 14));
+}
+
+TEST_F(Midnight, ShrinkingAfterMidnightShowsTheNewDay)
+{
+    clock.date = QDate(2014, 12, 31);
+    Window1 &w = open();
+    clock.date = QDate(2015, 1, 1);
+    w.Timer1_Action();
+    w.Canvas6_MouseUp(0, 0);
+    EXPECT_EQ(w.DayTxt->text(), " 1");
+}
+
+TEST_F(Midnight, DockTileIsComposedOnlyWhenTheDayChanges)
+{
+    settings::Settings s = savedAt(100, 100);
+    s.dock = true;
+    writeSettings(s);
+    clock.date = QDate(2014, 12, 31);
+    Window1 &w = open();
+    const int atOpening = dock.updates;
+    w.Timer1_Action();
+    EXPECT_EQ(dock.updates, atOpening);
+    clock.date = QDate(2015, 1, 1);
+    w.Timer1_Action();
+    EXPECT_EQ(dock.updates, atOpening + 1);
+}
+
+using SmallMode = WindowFixture;
+
+TEST_F(SmallMode, ShrinkButtonMakesTheTileOnItsSide)
+{
+    // clang-format off
+    const struct {
+        const char *name;
+        int left, top;
+        QRect tile;
+    } rows[] = {
+        {"upper left", 100, 100, {100, 100, 19, 14}},
+        {"lower right", 1300, 700, {1383, 800, 19, 14}},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        writeSettings(savedAt(row.left, row.top));
+        Window1 &w = open();
+        move({ 95, 107 });
+        ASSERT_TRUE(w.Canvas6->isVisible());
+        press({ 95, 107 });
+        EXPECT_EQ(w.Canvas6->backdrop().cacheKey(), w.pictures().smal2().cacheKey());
+        release({ 95, 107 });
+        EXPECT_EQ(w.geometry(), row.tile);
+        EXPECT_TRUE(w.Win_Small);
+        EXPECT_TRUE(w.DayTxt->isVisible());
+        EXPECT_EQ(w.DayTxt->text(), " 8");
+        EXPECT_TRUE(w.Canvas1->isEnabled());
+        EXPECT_EQ(w.Canvas1->backdrop().cacheKey(), w.pictures().Blank().cacheKey());
+        EXPECT_EQ(w.Canvas6->backdrop().cacheKey(), w.pictures().smal().cacheKey());
+    }
+}
+
+TEST_F(SmallMode, PressAnywhereOnTheTileRestoresTheCalendar)
+{
+    // clang-format off
+    const struct {
+        const char *name;
+        bool openedSmall; // else shrunk with the button
+        QPoint at;        // on Canvas1 alone, or on DayTxt over it
+    } rows[] = {
+        {"opened small, on the disabled Canvas1", true, {1, 7}},
+        {"opened small, on the day", true, {10, 6}},
+        {"shrunk, on Canvas1, which declines", false, {1, 7}},
+        {"shrunk, on the day", false, {10, 6}},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        settings::Settings s = savedAt(1300, 700);
+        s.small = row.openedSmall;
+        writeSettings(s);
+        Window1 &w = open();
+        if (!row.openedSmall)
+            w.Canvas6_MouseUp(0, 0);
+        ASSERT_EQ(w.geometry(), QRect(1383, 800, 19, 14));
+        ASSERT_EQ(w.childAt(row.at), row.at.x() < 3 ? static_cast<QWidget *>(w.Canvas1) : w.DayTxt);
+
+        click(row.at);
+        EXPECT_FALSE(w.Win_Small);
+        EXPECT_EQ(w.geometry(), QRect(1300, 700, 102, 114));
+        EXPECT_TRUE(w.Canvas1->isEnabled());
+        EXPECT_EQ(w.Canvas1->backdrop().cacheKey(), w.pictures().BakYea().cacheKey());
+        EXPECT_FALSE(w.DayTxt->isVisible());
+        // The press did not step the year.
+        EXPECT_EQ(w.YearTxt->text(), "2014");
+        EXPECT_EQ(w.TukTxt->text(), "12");
+    }
+}
+
+TEST_F(SmallMode, KeysAndWheelDoNotNavigate)
+{
+    Window1 &w = open();
+    w.Canvas6_MouseUp(0, 0);
+    QTest::keyClick(&w, Qt::Key_Right);
+    QWheelEvent wheel(QPointF(5, 5), w.mapToGlobal(QPointF(5, 5)), {}, { 0, 120 }, Qt::NoButton, Qt::NoModifier,
+        Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &wheel);
+    EXPECT_EQ(w.TukTxt->text(), "12");
+    EXPECT_EQ(w.size(), QSize(19, 14));
+}
+
+using CornerButtons = WindowFixture;
+
+TEST_F(CornerButtons, ShowPastTheCornerAndHideOnLeaving)
+{
+    Window1 &w = open();
+    // The points lie over day cells: the moves reach the window through them.
+    ASSERT_EQ(w.childAt(71, 101), w.D[40]);
+    ASSERT_EQ(w.childAt(70, 101), w.D[40]);
+    move({ 70, 101 });
+    EXPECT_FALSE(w.Canvas6->isVisible());
+    move({ 71, 100 });
+    EXPECT_FALSE(w.Canvas7->isVisible());
+    move({ 71, 101 });
+    EXPECT_TRUE(w.Canvas6->isVisible());
+    EXPECT_TRUE(w.Canvas7->isVisible());
+    // Once shown they stay while the pointer is in the window.
+    move({ 10, 50 });
+    EXPECT_TRUE(w.Canvas6->isVisible());
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&w, &leave);
+    EXPECT_FALSE(w.Canvas6->isVisible());
+    EXPECT_FALSE(w.Canvas7->isVisible());
+}
+
+TEST_F(CornerButtons, ShownButtonsLieOverTheSixthRow)
+{
+    Window1 &w = open();
+    move({ 80, 106 });
+    EXPECT_EQ(w.childAt(80, 106), w.Canvas7);
+    EXPECT_EQ(w.childAt(95, 106), w.Canvas6);
+    EXPECT_EQ(w.Canvas6->toolTip(), "縮小");
+    EXPECT_EQ(w.Canvas7->toolTip(), "設定");
+    // Hovering changes no picture.
+    EXPECT_EQ(w.Canvas6->backdrop().cacheKey(), w.pictures().smal().cacheKey());
+    EXPECT_EQ(w.Canvas7->backdrop().cacheKey(), w.pictures().Set().cacheKey());
+}
+
+using Tooltips = WindowFixture;
+
+TEST_F(Tooltips, EveryPointOfTheGridBelongsToTheCellOfItsPitch)
+{
+    Window1 &w = open();
+    for (int y = 40; y < 40 + 6 * 12; ++y) {
+        for (int x = 4; x < 4 + 7 * 14 && x < w.width(); ++x) {
+            const int cell = (y - 40) / 12 * 7 + (x - 4) / 14 + 1;
+            ASSERT_EQ(w.childAt(x, y), w.D[static_cast<std::size_t>(cell)]) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(Tooltips, HolidayNameUnderTheDigits)
+{
+    Window1 &w = open();
+    w.Canvas2_MouseUp(0, 0); // November 2014
+    // clang-format off
+    const struct {
+        int cell;
+        const char *text;
+        const char *name;
+    } rows[] = {
+        {9, " 3", "文化の日"},
+        {29, "23", "勤労感謝の日"},
+        {30, "24", "振替休日"},
+        {31, "25", ""},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.cell);
+        const mainwindow::StaticText *cell = w.D[static_cast<std::size_t>(row.cell)];
+        ASSERT_EQ(cell->text(), row.text);
+        // The lower right of the digits' ink, in the window.
+        const QFontMetrics metrics(cell->font());
+        const QRect ink = metrics.tightBoundingRect(cell->text()).translated(0, metrics.ascent());
+        const QPoint lowerRight = cell->geometry().topLeft() + ink.bottomRight();
+        EXPECT_EQ(w.childAt(lowerRight), cell) << "at " << lowerRight.x() << "," << lowerRight.y();
+        EXPECT_EQ(w.childAt(lowerRight)->toolTip(), QString::fromUtf8(row.name));
+    }
+}
+
+TEST_F(Tooltips, ShowOnAnInactiveWindow)
+{
+    Window1 &w = open();
+    w.Canvas2_MouseUp(0, 0); // November 2014
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_FALSE(w.isActiveWindow());
+    const QPoint atDigits = w.D[29]->geometry().topLeft() + QPoint(4, 5);
+    move(atDigits + QPoint(1, 0));
+    move(atDigits);
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
+    EXPECT_EQ(QToolTip::text(), "勤労感謝の日");
+    QToolTip::hideText();
+}
+
+using Pictures = WindowFixture;
+
+TEST_F(Pictures, EachIsReadOnceAtMost)
+{
+    Window1 &w = open();
+    for (int i = 0; i < 3; ++i) {
+        for (Canvas *c : { w.Canvas1, w.Canvas2, w.Canvas3, w.Canvas4, w.Canvas5 })
+            click(c->geometry().center());
+    }
+    w.Canvas6_MouseUp(0, 0);
+    click({ 10, 6 });
+    w.Canvas6_MouseUp(0, 0);
+    click({ 10, 6 });
+    std::vector<int> reads = pictures.reads;
+    std::sort(reads.begin(), reads.end());
+    EXPECT_EQ(std::adjacent_find(reads.begin(), reads.end()), reads.end());
+    EXPECT_EQ(std::count(reads.begin(), reads.end(), 173), 0);
+}
+
+TEST_F(Pictures, MissingPicturesLeaveEmptyButtons)
+{
+    pictures.missing = { 168, 170, 171, 172, 182 };
+    Window1 &w = open();
+    EXPECT_TRUE(w.Canvas1->backdrop().isNull());
+    EXPECT_TRUE(w.Canvas2->backdrop().isNull());
+    EXPECT_FALSE(w.Canvas4->backdrop().isNull());
+    click(w.Canvas1->geometry().center());
+    EXPECT_EQ(w.YearTxt->text(), "2013");
+    w.Canvas6_MouseUp(0, 0);
+    EXPECT_TRUE(w.Canvas1->backdrop().isNull());
+    EXPECT_EQ(w.size(), QSize(19, 14));
+    w.grab(); // Paints every button, pictures or none.
+    click({ 10, 6 });
+    EXPECT_EQ(w.size(), QSize(102, 114));
+}
+
+using Commands = WindowFixture;
+
+TEST_F(Commands, PreferencesWidenTheWindowAndMoveItLeftOnANarrowScreen)
+{
+    screens.size = QSize(1280, 800);
+    writeSettings(savedAt(1000, 100));
+    Window1 &w = open();
+    EXPECT_FALSE(w.My_Pref());
+    EXPECT_EQ(w.geometry(), QRect(888, 100, 392, 114));
+}
+
+TEST_F(Commands, QuitSavesTheCalendarsPositionThenQuits)
+{
+    screens.size = QSize(1280, 800);
+    writeSettings(savedAt(1000, 100));
+    Window1 &w = open();
+    w.My_Pref();
+    bool savedBeforeQuit = false;
+    w.Quit = [&] {
+        savedBeforeQuit = QFile::exists(settingsPath());
+        ++quits;
+    };
+    QFile::remove(settingsPath());
+    EXPECT_FALSE(w.FileQuit());
+    EXPECT_EQ(quits, 1);
+    EXPECT_TRUE(savedBeforeQuit);
+    const std::optional<settings::Settings> saved = settings::readSettingsFile(settingsPath());
+    ASSERT_TRUE(saved);
+    // The widened window on the right half keeps its right edge: 888 + 392 - 102.
+    EXPECT_EQ(saved->left, 1178);
+    EXPECT_EQ(saved->top, 100);
+    EXPECT_EQ(w.geometry(), QRect(1178, 100, 102, 114));
+}
+
+TEST_F(Commands, ClosingTheWindowSavesAndQuits)
+{
+    settings::Settings s = savedAt(1300, 700);
+    s.red = 10;
+    s.green = 20;
+    s.blue = 30;
+    writeSettings(s);
+    Window1 &w = open();
+    w.Canvas6_MouseUp(0, 0);
+    QFile::remove(settingsPath());
+    w.close();
+    EXPECT_EQ(quits, 1);
+    const std::optional<settings::Settings> saved = settings::readSettingsFile(settingsPath());
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->left, 1300);
+    EXPECT_EQ(saved->top, 700);
+    EXPECT_TRUE(saved->small);
+    EXPECT_EQ((std::tuple { saved->red, saved->green, saved->blue }), (std::tuple { 10, 20, 30 }));
+}
+
+} // namespace
