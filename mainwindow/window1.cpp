@@ -75,7 +75,8 @@ QString weekdayCharacter(int weekday)
 }
 
 Window1::Window1(const Services &services, QString settingsPath, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint)
     , Quit([] { QCoreApplication::exit(0); })
     , m_services(services)
     , m_settingsPath(std::move(settingsPath))
