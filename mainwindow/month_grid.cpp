@@ -60,7 +60,10 @@ bool MonthGrid::operator==(const MonthGrid &other) const
 
 std::string dayText(int day)
 {
-    return day < 10 ? " " + std::to_string(day) : std::to_string(day);
+    std::string text = std::to_string(day);
+    if (day < 10)
+        text.insert(text.begin(), ' ');
+    return text;
 }
 
 } // namespace mainwindow

@@ -19,7 +19,7 @@ namespace colours = mainwindow::colours;
 // " 1" .. " 9", "10" .. "31", built apart from the code under test.
 std::string twoColumns(int day)
 {
-    char text[8];
+    char text[16];
     std::snprintf(text, sizeof text, "%2d", day);
     return text;
 }
