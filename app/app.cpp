@@ -16,7 +16,8 @@
 #include <QMenu>
 #include <QSessionManager>
 
-namespace app {
+namespace app
+{
 
 App::App(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -47,7 +48,7 @@ App::~App()
 
 int App::run()
 {
-    const mainwindow::Services services{*m_clock, *m_screens, *m_pictures, *m_colorPicker, *m_dockTile};
+    const mainwindow::Services services { *m_clock, *m_screens, *m_pictures, *m_colorPicker, *m_dockTile };
     m_window1 = std::make_unique<mainwindow::Window1>(services, settings::settingsFilePath());
     mainwindow::Window1 *window1 = m_window1.get();
 
@@ -70,9 +71,8 @@ int App::run()
 
     connect(m_signals, &UnixSignals::terminationRequested, window1, [window1] { window1->FileQuit(); });
     // A user who logs out with Lumo open finds it where it was.
-    connect(this, &QGuiApplication::commitDataRequest, window1, [window1](QSessionManager &) {
-        window1->Save_State();
-    });
+    connect(
+        this, &QGuiApplication::commitDataRequest, window1, [window1](QSessionManager &) { window1->Save_State(); });
 
     window1->Open();
     window1->show();

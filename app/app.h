@@ -4,11 +4,13 @@
 
 #include <memory>
 
-namespace mainwindow {
+namespace mainwindow
+{
 class Window1;
 }
 
-namespace platform {
+namespace platform
+{
 class SystemClock;
 class QtScreens;
 class ResourcePictures;
@@ -16,7 +18,8 @@ class QtColorPicker;
 class SystemDockTile;
 } // namespace platform
 
-namespace app {
+namespace app
+{
 
 class Menu;
 class UnixSignals;

@@ -4,7 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 const char *const usage = "Usage: lumo [--help | --version]\n"
                           "A small perpetual calendar for Japan that floats above other windows.\n";
@@ -26,8 +27,8 @@ int main(int argc, char **argv)
     }
     // Wayland lets no client place itself or float above others; the calendar
     // needs both, so it runs through XWayland unless the user chose a platform.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("WAYLAND_DISPLAY") != nullptr &&
-        std::getenv("DISPLAY") != nullptr)
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("WAYLAND_DISPLAY") != nullptr
+        && std::getenv("DISPLAY") != nullptr)
         setenv("QT_QPA_PLATFORM", "xcb", 1);
 
     app::App application(argc, argv);

@@ -4,7 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-namespace app {
+namespace app
+{
 
 Menu::Menu(QObject *parent)
     : QObject(parent)

@@ -6,7 +6,8 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
-namespace app {
+namespace app
+{
 
 // The menu: one menu "FIle" holding the preferences item "My_Pref", plus the
 // platform's quit command. On macOS it is the native menu bar; elsewhere the

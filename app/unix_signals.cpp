@@ -9,19 +9,21 @@
 #include <unistd.h>
 #endif
 
-namespace app {
+namespace app
+{
 
 #ifdef Q_OS_UNIX
-namespace {
-
-int signalPipe[2] = {-1, -1};
-
-// Only async-signal-safe work here: wake the event loop through the socket.
-extern "C" void onTerminationSignal(int)
+namespace
 {
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
-}
+
+    int signalPipe[2] = { -1, -1 };
+
+    // Only async-signal-safe work here: wake the event loop through the socket.
+    extern "C" void onTerminationSignal(int)
+    {
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
+    }
 
 } // namespace
 #endif
@@ -36,17 +38,17 @@ UnixSignals::UnixSignals(QObject *parent)
     m_notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
-        while (::read(signalPipe[1], &byte, 1) == 1) {
-        }
+        while (::read(signalPipe[1], &byte, 1) == 1) { }
         emit terminationRequested();
     });
     ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
 
-    struct sigaction action {};
+    struct sigaction action {
+    };
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+    for (int sig : { SIGTERM, SIGINT, SIGHUP })
         ::sigaction(sig, &action, nullptr);
 #endif
 }
@@ -54,7 +56,7 @@ UnixSignals::UnixSignals(QObject *parent)
 UnixSignals::~UnixSignals()
 {
 #ifdef Q_OS_UNIX
-    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+    for (int sig : { SIGTERM, SIGINT, SIGHUP })
         ::signal(sig, SIG_DFL);
 #endif
 }

@@ -4,7 +4,8 @@
 
 class QSocketNotifier;
 
-namespace app {
+namespace app
+{
 
 // Turns SIGTERM, SIGINT and SIGHUP into a Qt signal on the GUI thread, so that
 // the settings are saved before the process ends.

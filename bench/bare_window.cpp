@@ -23,7 +23,7 @@ int main(int argc, char **argv)
     label(QString::fromUtf8("令和8年"), 3, 15);
     label(QStringLiteral("11"), 49, 14);
     label(QStringLiteral("2026"), 74, 15);
-    const char *const weekdays[] = {"日", "月", "火", "水", "木", "金", "土"};
+    const char *const weekdays[] = { "日", "月", "火", "水", "木", "金", "土" };
     for (int c = 0; c < 7; ++c)
         label(QString::fromUtf8(weekdays[c]), 4 + 14 * c, 27);
     for (int cell = 0; cell < 42; ++cell)

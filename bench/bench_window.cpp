@@ -21,10 +21,9 @@ namespace
 
 // One calendar window with the real pictures and fonts, a fixed clock, and
 // no settings file.
-struct Bench
-{
+struct Bench {
     Bench()
-        : services{clock, screens, pictures, picker, dockTile}
+        : services { clock, screens, pictures, picker, dockTile }
         , window(services, QDir(dir.path()).filePath(QStringLiteral("Lumo prefs")))
     {
         Module1::resetForLaunch();
@@ -34,7 +33,7 @@ struct Bench
         window.repaint();
     }
 
-    testing_support::FakeClock clock{QDate(2026, 11, 3)};
+    testing_support::FakeClock clock { QDate(2026, 11, 3) };
     testing_support::FakeScreens screens;
     platform::ResourcePictures pictures;
     testing_support::FakeColorPicker picker;

@@ -3,7 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace mainwindow {
+namespace mainwindow
+{
 
 Canvas::Canvas(QWidget *parent)
     : QWidget(parent)

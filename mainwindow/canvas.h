@@ -5,7 +5,8 @@
 
 #include <functional>
 
-namespace mainwindow {
+namespace mainwindow
+{
 
 // A picture button: draws nothing but its backdrop picture. A press that the
 // press handler takes (returns true) is followed by the release handler

@@ -1,6 +1,7 @@
 #include "mainwindow/month_grid.h"
 
-namespace mainwindow {
+namespace mainwindow
+{
 
 bool MonthGrid::inGrid(int cell)
 {
@@ -30,8 +31,8 @@ void MonthGrid::Set_Day(int offset, int days)
 {
     for (int i = 1; i <= CellCount; ++i) {
         const long long day = static_cast<long long>(i) - offset + 1;
-        m_cells[static_cast<std::size_t>(i)].text =
-            day >= 1 && day <= days ? dayText(static_cast<int>(day)) : std::string();
+        m_cells[static_cast<std::size_t>(i)].text
+            = day >= 1 && day <= days ? dayText(static_cast<int>(day)) : std::string();
     }
 }
 

@@ -6,30 +6,30 @@
 #include <string>
 #include <string_view>
 
-namespace mainwindow {
-
-struct Rgb
+namespace mainwindow
 {
+
+struct Rgb {
     int red;
     int green;
     int blue;
     bool operator==(const Rgb &) const = default;
 };
 
-namespace colours {
-inline constexpr Rgb Black{0, 0, 0};
-inline constexpr Rgb Red{255, 0, 0};
-inline constexpr Rgb Blue{0, 0, 255};
-inline constexpr Rgb MonthGreen{0, 128, 0};
+namespace colours
+{
+    inline constexpr Rgb Black { 0, 0, 0 };
+    inline constexpr Rgb Red { 255, 0, 0 };
+    inline constexpr Rgb Blue { 0, 0, 255 };
+    inline constexpr Rgb MonthGreen { 0, 128, 0 };
 } // namespace colours
 
 // What one day cell shows.
-struct Cell
-{
-    std::string text;           // " 1" .. " 9", "10" .. "31", or empty outside the month
+struct Cell {
+    std::string text; // " 1" .. " 9", "10" .. "31", or empty outside the month
     Rgb colour = colours::Black; // red Sundays and holidays, blue Saturdays
-    bool underline = false;     // today, while today's month is on view
-    std::string holiday;        // the holiday's name, shown as the cell's tooltip
+    bool underline = false; // today, while today's month is on view
+    std::string holiday; // the holiday's name, shown as the cell's tooltip
     bool operator==(const Cell &) const = default;
 };
 
@@ -61,7 +61,7 @@ public:
 private:
     static bool inGrid(int cell);
 
-    std::array<Cell, CellCount + 1> m_cells{}; // [0] unused, so that indices match cell numbers
+    std::array<Cell, CellCount + 1> m_cells {}; // [0] unused, so that indices match cell numbers
 };
 
 // The text of day k in the grid: one leading space below 10.

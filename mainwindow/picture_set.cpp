@@ -6,10 +6,12 @@
 #include <QGuiApplication>
 #include <algorithm>
 
-namespace mainwindow {
+namespace mainwindow
+{
 
-namespace {
-constexpr int BlankId = 172;
+namespace
+{
+    constexpr int BlankId = 172;
 }
 
 PictureSet::PictureSet(const platform::Pictures &source)

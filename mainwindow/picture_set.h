@@ -4,11 +4,13 @@
 
 #include <array>
 
-namespace platform {
+namespace platform
+{
 class Pictures;
 }
 
-namespace mainwindow {
+namespace mainwindow
+{
 
 // The sixteen pictures of the application, each read by its resource ID on
 // first use and kept for the rest of the run. A picture that cannot be read is
@@ -46,7 +48,7 @@ private:
 
     const platform::Pictures &m_source;
     std::array<QPixmap, LastId - FirstId + 1> m_pictures;
-    std::array<bool, LastId - FirstId + 1> m_loaded{};
+    std::array<bool, LastId - FirstId + 1> m_loaded {};
 };
 
 } // namespace mainwindow

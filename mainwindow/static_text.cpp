@@ -1,6 +1,7 @@
 #include "mainwindow/static_text.h"
 
-namespace mainwindow {
+namespace mainwindow
+{
 
 StaticText::StaticText(const QString &text, int pixelSize, QWidget *parent)
     : QLabel(text, parent)

@@ -3,7 +3,8 @@
 #include <QColor>
 #include <QLabel>
 
-namespace mainwindow {
+namespace mainwindow
+{
 
 // A one-line text label with its own text colour and underline, as every text
 // of the calendar is. Changing a value to what it already is costs nothing.

@@ -9,25 +9,27 @@
 
 #include <QPainter>
 
-namespace mainwindow {
-
-namespace {
-
-constexpr int TileSize = 128;
-constexpr int TileShiftX = 13;
-constexpr int TileShiftY = 6;
-constexpr int BadgeAt = 96;
-
-// Draws text whose lines are broken at CR, the first baseline at (x, y).
-void drawLines(QPainter &painter, const QString &text, int x, int y)
+namespace mainwindow
 {
-    const int spacing = painter.fontMetrics().lineSpacing();
-    const QStringList lines = text.split(QChar(13));
-    for (const QString &line : lines) {
-        painter.drawText(x, y, line);
-        y += spacing;
+
+namespace
+{
+
+    constexpr int TileSize = 128;
+    constexpr int TileShiftX = 13;
+    constexpr int TileShiftY = 6;
+    constexpr int BadgeAt = 96;
+
+    // Draws text whose lines are broken at CR, the first baseline at (x, y).
+    void drawLines(QPainter &painter, const QString &text, int x, int y)
+    {
+        const int spacing = painter.fontMetrics().lineSpacing();
+        const QStringList lines = text.split(QChar(13));
+        for (const QString &line : lines) {
+            painter.drawText(x, y, line);
+            y += spacing;
+        }
     }
-}
 
 } // namespace
 
@@ -65,7 +67,7 @@ void Window1::Draw_Text(const StaticText *st)
 
 void Window1::Draw_OneMonth()
 {
-    for (const StaticText *label : {NenTxt, TukTxt, YearTxt, Sun, Mon, Tue, Wed, Thu, Fri, Sat})
+    for (const StaticText *label : { NenTxt, TukTxt, YearTxt, Sun, Mon, Tue, Wed, Thu, Fri, Sat })
         Draw_Text(label);
     for (int k = 1; k <= MonthGrid::CellCount; ++k)
         Draw_Text(D[static_cast<std::size_t>(k)]);

@@ -25,58 +25,61 @@
 #include <algorithm>
 #include <limits>
 
-namespace mainwindow {
-
-namespace {
-
-QString utf8(const char *text)
+namespace mainwindow
 {
-    return QString::fromUtf8(text);
-}
 
-QColor toQColor(Rgb rgb)
+namespace
 {
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
-void place(QWidget *widget, const Rect &rect)
-{
-    widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
-}
+    QString utf8(const char *text)
+    {
+        return QString::fromUtf8(text);
+    }
 
-QFont osaka(int pixelSize)
-{
-    QFont f(QStringLiteral("Osaka"));
-    f.setPixelSize(pixelSize);
-    return f;
-}
+    QColor toQColor(Rgb rgb)
+    {
+        return QColor(rgb.red, rgb.green, rgb.blue);
+    }
 
-// Steps a year without wrapping past the limits of int.
-int stepYear(int year, int by)
-{
-    if (by > 0 && year == std::numeric_limits<int>::max())
-        return year;
-    if (by < 0 && year == std::numeric_limits<int>::min())
-        return year;
-    return year + by;
-}
+    void place(QWidget *widget, const Rect &rect)
+    {
+        widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
+    }
 
-constexpr int TimerPeriodMs = 1000;
-constexpr int WheelStep = 120;
+    QFont osaka(int pixelSize)
+    {
+        QFont f(QStringLiteral("Osaka"));
+        f.setPixelSize(pixelSize);
+        return f;
+    }
+
+    // Steps a year without wrapping past the limits of int.
+    int stepYear(int year, int by)
+    {
+        if (by > 0 && year == std::numeric_limits<int>::max())
+            return year;
+        if (by < 0 && year == std::numeric_limits<int>::min())
+            return year;
+        return year + by;
+    }
+
+    constexpr int TimerPeriodMs = 1000;
+    constexpr int WheelStep = 120;
 
 } // namespace
 
 QString weekdayCharacter(int weekday)
 {
-    static const char *const characters[] = {"日", "月", "火", "水", "木", "金", "土"};
+    static const char *const characters[] = { "日", "月", "火", "水", "木", "金", "土" };
     if (weekday < 1 || weekday > 7)
         return {};
     return utf8(characters[weekday - 1]);
 }
 
 Window1::Window1(const Services &services, QString settingsPath, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint)
+    : QWidget(parent,
+        Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::WindowMinimizeButtonHint)
     , Quit([] { QCoreApplication::exit(0); })
     , m_services(services)
     , m_settingsPath(std::move(settingsPath))
@@ -197,7 +200,7 @@ void Window1::createControls()
     // Raised on every change of value, from the user or from code.
     connect(CheckBox1, &QCheckBox::toggled, this, &Window1::CheckBox1_Action);
 
-    static const char *const modeCaptions[] = {"一か月", "月日(曜日)", "日", "曜日"};
+    static const char *const modeCaptions[] = { "一か月", "月日(曜日)", "日", "曜日" };
     const auto radio = [&](int index) {
         auto *button = new QRadioButton(utf8(modeCaptions[index]), this);
         place(button, layout::RadioButton1[index]);
@@ -289,7 +292,7 @@ void Window1::Open()
         // Both raise their handlers when the value changes.
         CheckBox1->setChecked(saved->dock);
         RadioButton1[static_cast<std::size_t>(std::clamp(saved->mode, 0, 3))]->setChecked(true);
-        setWindowRect({Win_Left, Win_Top, width(), height()});
+        setWindowRect({ Win_Left, Win_Top, width(), height() });
     }
 
     createDayCells();
@@ -469,7 +472,7 @@ void Window1::setBackColor(const QColor &colour)
 Rect Window1::windowRect() const
 {
     const QRect g = geometry();
-    return {g.x(), g.y(), g.width(), g.height()};
+    return { g.x(), g.y(), g.width(), g.height() };
 }
 
 void Window1::setWindowRect(const Rect &rect)
@@ -481,7 +484,7 @@ void Window1::setWindowRect(const Rect &rect)
 Size Window1::screenSize() const
 {
     const QSize s = m_services.screens.firstScreenSize();
-    return {s.width(), s.height()};
+    return { s.width(), s.height() };
 }
 
 void Window1::Small_Win()
@@ -829,7 +832,7 @@ void Window1::PushButton1_Action()
 
 void Window1::PushButton2_Action()
 {
-    setWindowRect({windowRect().left, windowRect().top, layout::LargeSize.width, layout::LargeSize.height});
+    setWindowRect({ windowRect().left, windowRect().top, layout::LargeSize.width, layout::LargeSize.height });
 }
 
 void Window1::PushButton3_Action()

@@ -19,7 +19,8 @@ class QRadioButton;
 class QSlider;
 class QTimer;
 
-namespace platform {
+namespace platform
+{
 class Clock;
 class ColorPicker;
 class DockTile;
@@ -27,18 +28,19 @@ class Pictures;
 class Screens;
 } // namespace platform
 
-namespace settings {
+namespace settings
+{
 class Window2;
 }
 
-namespace mainwindow {
+namespace mainwindow
+{
 
 class Canvas;
 class StaticText;
 
 // What the main window needs from the platform.
-struct Services
-{
+struct Services {
     platform::Clock &clock;
     platform::Screens &screens;
     platform::Pictures &pictures;
@@ -151,7 +153,7 @@ public:
     int Start_Year = 0;
     int Start_Month = 0;
     int Start_Day = 0;
-    std::array<StaticText *, MonthGrid::CellCount + 1> D{};
+    std::array<StaticText *, MonthGrid::CellCount + 1> D {};
     bool Win_Small = false;
     int Win_Top = 0;
     int Win_Left = 0;
@@ -168,7 +170,7 @@ public:
     StaticText *Sat = nullptr;
     StaticText *TukTxt = nullptr;
     StaticText *Mon = nullptr;
-    std::array<StaticText *, 2> StaticText1{}; // [0] the day-cell template, [1] the transparency label
+    std::array<StaticText *, 2> StaticText1 {}; // [0] the day-cell template, [1] the transparency label
     StaticText *NenTxt = nullptr;
     QTimer *Timer1 = nullptr;
     Canvas *Canvas2 = nullptr;
@@ -181,7 +183,7 @@ public:
     StaticText *TransText = nullptr;
     QPushButton *PushButton1 = nullptr;
     QCheckBox *CheckBox1 = nullptr;
-    std::array<QRadioButton *, 4> RadioButton1{};
+    std::array<QRadioButton *, 4> RadioButton1 {};
     QPushButton *BevelButton1 = nullptr;
     QPushButton *PushButton3 = nullptr;
     QPushButton *PushButton2 = nullptr;

@@ -5,10 +5,10 @@
 // modes while keeping the window on its side of the screen. All in pixels;
 // control rectangles are relative to the window's content.
 
-namespace mainwindow {
-
-struct Rect
+namespace mainwindow
 {
+
+struct Rect {
     int left;
     int top;
     int width;
@@ -16,32 +16,32 @@ struct Rect
     bool operator==(const Rect &) const = default;
 };
 
-struct Size
-{
+struct Size {
     int width;
     int height;
 };
 
-namespace layout {
+namespace layout
+{
 
-inline constexpr Size DesignSize{395, 191};
-inline constexpr Size LargeSize{102, 114};
-inline constexpr Size SettingsSize{392, 114};
-inline constexpr Size SmallSize{19, 14};
+    inline constexpr Size DesignSize { 395, 191 };
+    inline constexpr Size LargeSize { 102, 114 };
+    inline constexpr Size SettingsSize { 392, 114 };
+    inline constexpr Size SmallSize { 19, 14 };
 
-// The corner buttons appear when the pointer is past this point.
-inline constexpr int CornerShowX = 70;
-inline constexpr int CornerShowY = 100;
+    // The corner buttons appear when the pointer is past this point.
+    inline constexpr int CornerShowX = 70;
+    inline constexpr int CornerShowY = 100;
 
-// Day cell k of row r and column c (k = 7 (r - 1) + c) sits at
-// (CellLeft + CellPitchX (c - 1), CellTop + CellPitchY (r - 1)).
-inline constexpr int CellLeft = 4;
-inline constexpr int CellTop = 40;
-inline constexpr int CellPitchX = 14;
-inline constexpr int CellPitchY = 12;
-inline constexpr Size CellSize{15, 15};
+    // Day cell k of row r and column c (k = 7 (r - 1) + c) sits at
+    // (CellLeft + CellPitchX (c - 1), CellTop + CellPitchY (r - 1)).
+    inline constexpr int CellLeft = 4;
+    inline constexpr int CellTop = 40;
+    inline constexpr int CellPitchX = 14;
+    inline constexpr int CellPitchY = 12;
+    inline constexpr Size CellSize { 15, 15 };
 
-// clang-format off
+    // clang-format off
 inline constexpr Rect Canvas1{-1, -1, 22, 15};
 inline constexpr Rect DayTxt{3, -1, 17, 15};
 inline constexpr Rect YearTxt{74, 15, 27, 15};
@@ -71,24 +71,23 @@ inline constexpr Rect BevelButton1{103, -1, 292, 15};
 inline constexpr Rect PushButton3{182, 89, 69, 20};
 inline constexpr Rect PushButton2{332, 89, 57, 20};
 inline constexpr Rect PushButton4{263, 139, 69, 20};
-// clang-format on
+    // clang-format on
 
 } // namespace layout
 
 // Returns the rectangle of day cell 1..42.
 constexpr Rect cellRect(int cell)
 {
-    const int row = (cell - 1) / 7;    // [0, 5]
+    const int row = (cell - 1) / 7; // [0, 5]
     const int column = (cell - 1) % 7; // [0, 6]
-    return {layout::CellLeft + layout::CellPitchX * column, layout::CellTop + layout::CellPitchY * row,
-            layout::CellSize.width, layout::CellSize.height};
+    return { layout::CellLeft + layout::CellPitchX * column, layout::CellTop + layout::CellPitchY * row,
+        layout::CellSize.width, layout::CellSize.height };
 }
 
 // Which half of the first screen the window's centre lies on. The centre
 // offsets are cut to whole pixels, so a centre less than a pixel left of (or
 // above) the screen's centre, or exactly on it, counts as right (or below).
-struct ScreenSide
-{
+struct ScreenSide {
     bool left;
     bool upper;
 };

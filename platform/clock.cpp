@@ -1,6 +1,7 @@
 #include "platform/clock.h"
 
-namespace platform {
+namespace platform
+{
 
 QDate SystemClock::today() const
 {

@@ -2,7 +2,8 @@
 
 #include <QDate>
 
-namespace platform {
+namespace platform
+{
 
 // Today's local date. Everything that needs "today" asks a Clock, so tests can
 // cross midnight, month ends and year ends at will.

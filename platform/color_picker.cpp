@@ -2,7 +2,8 @@
 
 #include <QColorDialog>
 
-namespace platform {
+namespace platform
+{
 
 bool QtColorPicker::SelectColor(QColor &colour, const QString &prompt)
 {

@@ -3,7 +3,8 @@
 #include <QColor>
 #include <QString>
 
-namespace platform {
+namespace platform
+{
 
 // A modal colour picker. Starts from colour and writes the choice back into it;
 // returns whether the user confirmed. On Cancel the colour is left as it was.

@@ -3,7 +3,8 @@
 #include <QImage>
 #include <QString>
 
-namespace platform {
+namespace platform
+{
 
 // The application's tile: the Dock tile on macOS, the window icon and a tray
 // icon elsewhere. Shows a composed 128 x 128 picture, or Lumo's normal icon.

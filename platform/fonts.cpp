@@ -3,11 +3,12 @@
 #include <QFont>
 #include <QStringList>
 
-namespace platform {
+namespace platform
+{
 
 void installFontSubstitutions()
 {
-    QStringList substitutes{QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")};
+    QStringList substitutes { QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP") };
 #ifdef Q_OS_MACOS
     substitutes << QStringLiteral("Hiragino Sans");
 #endif

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace platform {
+namespace platform
+{
 
 // Maps the font family "Osaka", in which every text of Lumo is set, to the
 // installed Japanese fonts that render small digits and kanji best.

@@ -4,7 +4,8 @@
 #include <QSvgRenderer>
 #include <cmath>
 
-namespace platform {
+namespace platform
+{
 
 QPixmap ResourcePictures::picture(int resourceId, qreal devicePixelRatio) const
 {

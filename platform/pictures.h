@@ -2,7 +2,8 @@
 
 #include <QPixmap>
 
-namespace platform {
+namespace platform
+{
 
 // The application's pictures, by resource ID. A picture that does not exist
 // comes back as a null QPixmap.

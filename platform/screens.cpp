@@ -3,7 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace platform {
+namespace platform
+{
 
 QSize QtScreens::firstScreenSize() const
 {

@@ -2,7 +2,8 @@
 
 #include <QSize>
 
-namespace platform {
+namespace platform
+{
 
 // The size of the first screen, against which the main window keeps itself on
 // screen and decides which side of the screen it is on.

@@ -5,7 +5,8 @@
 #include <QPixmap>
 #include <QSystemTrayIcon>
 
-namespace platform {
+namespace platform
+{
 
 SystemDockTile::SystemDockTile(QIcon normalIcon, QObject *parent)
     : QObject(parent)

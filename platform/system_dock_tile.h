@@ -11,7 +11,8 @@
 class QMenu;
 class QSystemTrayIcon;
 
-namespace platform {
+namespace platform
+{
 
 // The application icon shows the tile (the Dock tile on macOS, the task bar
 // elsewhere). Where a system tray is available outside macOS, a tray icon shows

@@ -3,20 +3,22 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace testing_support {
-
-namespace {
-
-QSize pictureSize(int id)
+namespace testing_support
 {
-    if (id == 178 || id == 179)
-        return {16, 15};
-    if (id >= 180 && id <= 183)
-        return {10, 10};
-    if (id == 184)
-        return {32, 32};
-    return {22, 15};
-}
+
+namespace
+{
+
+    QSize pictureSize(int id)
+    {
+        if (id == 178 || id == 179)
+            return { 16, 15 };
+        if (id >= 180 && id <= 183)
+            return { 10, 10 };
+        if (id == 184)
+            return { 32, 32 };
+        return { 22, 15 };
+    }
 
 } // namespace
 

@@ -16,7 +16,8 @@
 #include <optional>
 #include <vector>
 
-namespace testing_support {
+namespace testing_support
+{
 
 class FakeClock final : public platform::Clock
 {
