@@ -584,8 +584,6 @@ bool Window1::Canvas7_MouseDown(int, int)
 
 void Window1::stepRelease(Step step, Canvas *button, const QPixmap &normal)
 {
-    Reset_Day();
-    const QDate today = m_services.clock.today();
     int y = m_viewYear;
     int m = m_viewMonth;
     switch (step) {
@@ -612,11 +610,7 @@ void Window1::stepRelease(Step step, Canvas *button, const QPixmap &normal)
         y = stepYear(y, 1);
         break;
     }
-    if (today.year() == y && today.month() == m) {
-        Present_Set();
-        return;
-    }
-    showMonth(y, m, 0);
+    goToMonth(y, m);
     button->setBackdrop(normal);
 }
 
