@@ -2,13 +2,15 @@
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 BENCH_BUILD ?= build-release
 PACKAGE_BUILD ?= build-package
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
 
 
-.PHONY: all deps configure build run test test-fast test-asan bench clean
+.PHONY: all deps configure build run test test-fast test-asan test-fuzz bench clean
 
 all: build
 
@@ -24,8 +26,8 @@ build: configure
 run: build
 	./$(BUILD)/lumo
 
-# Every test, then the same tests built with ASan + UBSan.
-test: test-fast test-asan
+# Every test, then the same tests built with ASan + UBSan, then a bounded fuzz run.
+test: test-fast test-asan test-fuzz
 
 test-fast: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -34,6 +36,18 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DWARNINGS_AS_ERRORS=ON -DSANITIZE=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE nosanitize
+
+# The settings reader under libFuzzer (Clang, ASan + UBSan) for FUZZ_SECONDS,
+# from the seed corpus; a crash, a hang, a leak or an out-of-range value fails it.
+# New inputs go to $(FUZZ_BUILD)/corpus, which later runs start from.
+test-fuzz: deps
+	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON -DLUMO_FUZZ=ON -DBUILD_TESTING=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_settings
+	@mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/fuzz_settings -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=2048 \
+		-max_len=8192 -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus tests/settings/fuzz_corpus 2>$(FUZZ_BUILD)/fuzz.log \
+		|| { tail -n 60 $(FUZZ_BUILD)/fuzz.log; exit 1; }
+	@grep -E '^(Done|stat::number_of_executed_units)' $(FUZZ_BUILD)/fuzz.log || true
 
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DLUMO_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
@@ -52,4 +66,4 @@ package: deps
 	cd $(PACKAGE_BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
