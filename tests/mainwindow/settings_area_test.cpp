@@ -1,16 +1,15 @@
 // The settings area of the main window, and the settings going through the
 // window to the file and back.
-#include "fakes.h"
 #include "mainwindow/static_text.h"
 #include "mainwindow/window1.h"
 #include "settings/module1.h"
+#include "window_fixture.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -23,67 +22,15 @@ using mainwindow::Rect;
 using mainwindow::Window1;
 using namespace testing_support;
 
-class SettingsAreaTest : public ::testing::Test
+class SettingsAreaTest : public WindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        Module1::resetForLaunch();
-        ASSERT_TRUE(dir.isValid());
-        path = dir.filePath(QStringLiteral("Lumo prefs"));
-    }
-
     // A new main window on the settings file, as at a start of the application.
     std::unique_ptr<Window1> open()
     {
         Module1::resetForLaunch();
-        auto w = std::make_unique<Window1>(mainwindow::Services { clock, screens, pictures, picker, dock }, path);
-        w->Quit = [this] { ++quits; };
-        w->Open();
-        w->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-        return w;
+        return makeWindow();
     }
-
-    void writeFile(const QByteArray &text)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    }
-
-    QByteArray readFile() const
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    static int checkedMode(const Window1 &w)
-    {
-        for (int i = 0; i < 4; ++i) {
-            if (w.RadioButton1[static_cast<std::size_t>(i)]->isChecked())
-                return i;
-        }
-        return -1;
-    }
-
-    static bool radiosEnabled(const Window1 &w, bool enabled)
-    {
-        for (const QRadioButton *b : w.RadioButton1) {
-            if (b->isEnabled() != enabled)
-                return false;
-        }
-        return true;
-    }
-
-    FakeClock clock { QDate(2014, 12, 8) };
-    FakeScreens screens { QSize(1440, 900) };
-    FakePictures pictures;
-    FakeColorPicker picker;
-    FakeDockTile dock;
-    QTemporaryDir dir;
-    QString path;
-    int quits = 0;
 };
 
 // --- Saving and restoring through the window ---

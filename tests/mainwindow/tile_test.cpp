@@ -1,15 +1,14 @@
 // The 128 x 128 tile picture, its tooltip, and when it is composed.
-#include "fakes.h"
 #include "mainwindow/static_text.h"
 #include "mainwindow/window1.h"
 #include "settings/module1.h"
+#include "window_fixture.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QRadioButton>
 #include <QRect>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -71,29 +70,15 @@ QRect inked(const QImage &image, QColor background)
     return box;
 }
 
-class TileTest : public ::testing::Test
+class TileTest : public WindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        Module1::resetForLaunch();
-        ASSERT_TRUE(dir.isValid());
-        path = dir.filePath(QStringLiteral("Lumo prefs"));
-    }
-
     void open(const QByteArray &settingsText = {})
     {
-        if (!settingsText.isEmpty()) {
-            QFile f(path);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(settingsText);
-        }
+        if (!settingsText.isEmpty())
+            writeFile(settingsText);
         Module1::resetForLaunch();
-        w = std::make_unique<Window1>(mainwindow::Services { clock, screens, pictures, picker, dock }, path);
-        w->Quit = [] {};
-        w->Open();
-        w->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        w = makeWindow();
     }
 
     // Composes the tile in a mode on a background.
@@ -105,13 +90,6 @@ protected:
         return w->MyCanv;
     }
 
-    FakeClock clock { QDate(2014, 12, 8) };
-    FakeScreens screens { QSize(1440, 900) };
-    FakePictures pictures;
-    FakeColorPicker picker;
-    FakeDockTile dock;
-    QTemporaryDir dir;
-    QString path;
     std::unique_ptr<Window1> w;
 };
 

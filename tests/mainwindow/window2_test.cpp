@@ -1,9 +1,9 @@
 // The preferences window "設定" and how it keeps the main window in step.
-#include "fakes.h"
 #include "mainwindow/static_text.h"
 #include "mainwindow/window1.h"
 #include "settings/module1.h"
 #include "settings/window2.h"
+#include "window_fixture.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -26,30 +25,16 @@ using mainwindow::Window1;
 using settings::Window2;
 using namespace testing_support;
 
-class Window2Test : public ::testing::Test
+class Window2Test : public WindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        Module1::resetForLaunch();
-        ASSERT_TRUE(dir.isValid());
-        path = dir.filePath(QStringLiteral("Lumo prefs"));
-    }
-
     // Opens the main window on the settings file given as text (none when empty),
     // then the preferences window.
     Window2 &openBoth(const QByteArray &settingsText = {})
     {
-        if (!settingsText.isEmpty()) {
-            QFile f(path);
-            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(settingsText);
-        }
-        w = std::make_unique<Window1>(mainwindow::Services { clock, screens, pictures, picker, dock }, path);
-        w->Quit = [] {};
-        w->Open();
-        w->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        if (!settingsText.isEmpty())
+            writeFile(settingsText);
+        w = makeWindow();
         return reopen();
     }
 
@@ -61,37 +46,6 @@ protected:
         return *w2;
     }
 
-    QByteArray readFile() const
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    template <typename Window> static int checkedMode(const Window &window)
-    {
-        for (int i = 0; i < 4; ++i) {
-            if (window.RadioButton1[static_cast<std::size_t>(i)]->isChecked())
-                return i;
-        }
-        return -1;
-    }
-
-    template <typename Window> static bool radiosEnabled(const Window &window, bool enabled)
-    {
-        for (const QRadioButton *b : window.RadioButton1) {
-            if (b->isEnabled() != enabled)
-                return false;
-        }
-        return true;
-    }
-
-    FakeClock clock { QDate(2014, 12, 8) };
-    FakeScreens screens { QSize(1440, 900) };
-    FakePictures pictures;
-    FakeColorPicker picker;
-    FakeDockTile dock;
-    QTemporaryDir dir;
-    QString path;
     std::unique_ptr<Window1> w;
 };
 

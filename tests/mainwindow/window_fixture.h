@@ -7,6 +7,8 @@
 #include "settings/module1.h"
 #include "settings/settings_file.h"
 
+#include <QFile>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -23,11 +25,12 @@ protected:
     {
         Module1::resetForLaunch();
         ASSERT_TRUE(dir.isValid());
+        path = dir.filePath(QStringLiteral("Lumo prefs"));
     }
 
     QString settingsPath() const
     {
-        return dir.filePath(QStringLiteral("Lumo prefs"));
+        return path;
     }
 
     void writeSettings(const settings::Settings &s)
@@ -35,18 +38,58 @@ protected:
         ASSERT_TRUE(settings::writeSettingsFile(settingsPath(), s));
     }
 
-    // Builds the window and opens it; then shows it and waits until it is exposed.
+    // The settings file as bytes: written as given, read back whole (empty when missing).
+    void writeFile(const QByteArray &text)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(text), text.size());
+    }
+    QByteArray readFile() const
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // A new main window on the settings file, opened; then shown and exposed.
+    std::unique_ptr<mainwindow::Window1> makeWindow(bool show = true)
+    {
+        auto w = std::make_unique<mainwindow::Window1>(
+            mainwindow::Services { clock, screens, pictures, picker, dock }, settingsPath());
+        w->Quit = [this] { ++quits; };
+        w->Open();
+        if (show) {
+            w->show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        }
+        return w;
+    }
+
+    // The fixture's own window, replacing any earlier one.
     mainwindow::Window1 &open(bool show = true)
     {
-        window = std::make_unique<mainwindow::Window1>(
-            mainwindow::Services { clock, screens, pictures, picker, dock }, settingsPath());
-        window->Quit = [this] { ++quits; };
-        window->Open();
-        if (show) {
-            window->show();
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        }
+        window.reset();
+        window = makeWindow(show);
         return *window;
+    }
+
+    // The selected tile mode of a window's radio buttons, -1 for none.
+    template <typename Window> static int checkedMode(const Window &w)
+    {
+        for (int i = 0; i < 4; ++i) {
+            if (w.RadioButton1[static_cast<std::size_t>(i)]->isChecked())
+                return i;
+        }
+        return -1;
+    }
+
+    template <typename Window> static bool radiosEnabled(const Window &w, bool enabled)
+    {
+        for (const QRadioButton *b : w.RadioButton1) {
+            if (b->isEnabled() != enabled)
+                return false;
+        }
+        return true;
     }
 
     // Mouse events through the window system, in window coordinates: the press
@@ -75,6 +118,7 @@ protected:
     FakeColorPicker picker;
     FakeDockTile dock;
     QTemporaryDir dir;
+    QString path;
     int quits = 0;
     // Declared last, so that it goes before the services it refers to.
     std::unique_ptr<mainwindow::Window1> window;
