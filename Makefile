@@ -54,6 +54,18 @@ bench: deps
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/bench_*; do echo "== $$b"; $$b || exit 1; done
 
+# Regenerates docs/performance.md: start-up, memory and idle CPU of Lumo beside
+# a bare Qt window and gsimplecal, and the micro-benchmarks. About 5 minutes on
+# two cores, most of it three idle minutes; run it on a quiet machine.
+# `make perf IDLE_SECONDS=5 PERF_OUT=-` is a quick look printed to the terminal.
+.PHONY: perf
+PERF_OUT ?= docs/performance.md
+perf:
+	@./scripts/bootstrap --bench
+	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DLUMO_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@./$(BENCH_BUILD)/perf_report $(PERF_OUT)
+
 # Installs into $(DESTDIR)$(PREFIX), e.g. `make install PREFIX=$HOME/.local`.
 .PHONY: install package
 install: build
