@@ -257,7 +257,7 @@ micro-benchmarks are medians of $repetitions repetitions of \`bench_window\`
 
 Medians, with the range of the runs in brackets.
 
-| Program | Start-up to mapped window | Resident memory (VmRSS) | Idle CPU per minute | utime + stime per minute |
+| Program | Start-up to mapped window | Resident memory (VmRSS) | Idle CPU per minute | utime + stime per minute, in 10 ms ticks |
 |---|---|---|---|---|
 EOF
     program_row lumo "Lumo"
