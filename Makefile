@@ -67,9 +67,14 @@ perf:
 	@./$(BENCH_BUILD)/perf_report $(PERF_OUT)
 
 # Installs into $(DESTDIR)$(PREFIX), e.g. `make install PREFIX=$HOME/.local`.
-.PHONY: install package
+.PHONY: install package test-package
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The package's contents and metadata, then its install with apt on a clean
+# Debian 12 root made by debootstrap (root and the Debian mirror; a few minutes).
+test-package: deps
+	scripts/check-package --chroot
 
 # A Release build wrapped by CPack: $(PACKAGE_BUILD)/lumo_<version>_<arch>.deb.
 package: deps
