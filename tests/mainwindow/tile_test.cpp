@@ -78,7 +78,7 @@ protected:
         if (!settingsText.isEmpty())
             writeFile(settingsText);
         Module1::resetForLaunch();
-        w = makeWindow();
+        WindowFixture::open();
     }
 
     // Composes the tile in a mode on a background.
@@ -86,11 +86,9 @@ protected:
     {
         Module1::MyDock = mode;
         Module1::My_Col = background;
-        w->Draw_Dock();
-        return w->MyCanv;
+        window->Draw_Dock();
+        return window->MyCanv;
     }
-
-    std::unique_ptr<Window1> w;
 };
 
 const QByteArray DayModeTileOn("44\n300\n255\n255\n255\nFalse\n100\nTrue\n2\n");
@@ -192,8 +190,8 @@ TEST_F(TileTest, MonthModeCopiesTheMonthOnView)
     EXPECT_EQ(count(december, underBox(10), Ink::Black, Qt::white), 0);
 
     // January 2015 starts on a Thursday, New Year's Day, in cell 5.
-    w->Canvas4_MouseUp(0, 0);
-    ASSERT_EQ(w->viewMonth(), 1);
+    window->Canvas4_MouseUp(0, 0);
+    ASSERT_EQ(window->viewMonth(), 1);
     const QImage january = compose(0);
     EXPECT_GT(count(january, cellBox(5), Ink::Red, Qt::white), 3);
     EXPECT_EQ(count(january, cellBox(5), Ink::Black, Qt::white), 0);
@@ -205,14 +203,14 @@ TEST_F(TileTest, MonthModeCopiesTheMonthOnView)
 TEST_F(TileTest, ToolTipGivesTheDateAndAnyHoliday)
 {
     open();
-    w->Draw_Dock();
+    window->Draw_Dock();
     EXPECT_EQ(dock.lastToolTip, QString::fromUtf8("2014年12月8日(月)"));
 
     clock.date = QDate(2015, 1, 1);
-    w->Check_Day();
-    const QString holiday = w->D[5]->toolTip();
+    window->Check_Day();
+    const QString holiday = window->D[5]->toolTip();
     ASSERT_FALSE(holiday.isEmpty());
-    EXPECT_EQ(w->tileToolTip(), QString::fromUtf8("2015年1月1日(木) ") + holiday);
+    EXPECT_EQ(window->tileToolTip(), QString::fromUtf8("2015年1月1日(木) ") + holiday);
 }
 
 // --- When the tile is composed ---
@@ -221,7 +219,7 @@ TEST_F(TileTest, OpeningComposesOnlyWhenTheBoxWasSavedTicked)
 {
     open(DayModeTileOn);
     EXPECT_EQ(dock.updates, 1);
-    EXPECT_EQ(dock.lastTile, w->MyCanv);
+    EXPECT_EQ(dock.lastTile, window->MyCanv);
     EXPECT_EQ(dock.resets, 0);
 
     dock = FakeDockTile();
@@ -238,17 +236,17 @@ TEST_F(TileTest, DayRolloverComposesTheNewDateWhenTicked)
     ASSERT_EQ(dock.updates, 1);
     EXPECT_GE(inked(dock.lastTile, Qt::white).left(), 35);
 
-    w->Check_Day();
+    window->Check_Day();
     EXPECT_EQ(dock.updates, 1) << "same day, nothing composed";
     clock.date = QDate(2014, 12, 10);
-    w->Check_Day();
+    window->Check_Day();
     EXPECT_EQ(dock.updates, 2);
     EXPECT_LT(inked(dock.lastTile, Qt::white).left(), 22);
     EXPECT_TRUE(dock.lastToolTip.startsWith(QString::fromUtf8("2014年12月10日")));
 
-    w->CheckBox1->setChecked(false);
+    window->CheckBox1->setChecked(false);
     clock.date = QDate(2014, 12, 11);
-    w->Check_Day();
+    window->Check_Day();
     EXPECT_EQ(dock.updates, 2);
 }
 
@@ -256,16 +254,16 @@ TEST_F(TileTest, BackgroundMonthAndTransparencyChangesWaitForTheNextComposition)
 {
     open(DayModeTileOn);
     picker.answer = QColor(30, 60, 90);
-    w->PushButton1_Action();
-    w->Canvas4_MouseUp(0, 0);
-    w->Canvas1_MouseUp(0, 0);
-    w->Slider1->setValue(70);
-    w->RadioButton1[0]->setChecked(true);
+    window->PushButton1_Action();
+    window->Canvas4_MouseUp(0, 0);
+    window->Canvas1_MouseUp(0, 0);
+    window->Slider1->setValue(70);
+    window->RadioButton1[0]->setChecked(true);
     EXPECT_EQ(dock.updates, 1);
 
-    w->Check_Day();
+    window->Check_Day();
     clock.date = QDate(2014, 12, 9);
-    w->Check_Day();
+    window->Check_Day();
     EXPECT_EQ(dock.updates, 2);
     EXPECT_EQ(dock.lastTile.pixelColor(0, 0), QColor(30, 60, 90));
 }

@@ -34,19 +34,17 @@ protected:
     {
         if (!settingsText.isEmpty())
             writeFile(settingsText);
-        w = makeWindow();
+        WindowFixture::open();
         return reopen();
     }
 
     Window2 &reopen()
     {
-        w->openWindow2();
-        Window2 *w2 = w->window2();
+        window->openWindow2();
+        Window2 *w2 = window->window2();
         EXPECT_NE(w2, nullptr);
         return *w2;
     }
-
-    std::unique_ptr<Window1> w;
 };
 
 const QByteArray DayModeTileOn("44\n300\n255\n250\n240\nFalse\n85\nTrue\n2\n");
@@ -70,7 +68,7 @@ TEST_F(Window2Test, OpensWithTheMainWindowsModeAndTransparencyButNotItsBox)
     EXPECT_EQ(Module1::Trans, 85);
     EXPECT_FALSE(w2.CheckBox1->isChecked());
     EXPECT_TRUE(radiosEnabled(w2, false));
-    EXPECT_TRUE(w->CheckBox1->isChecked());
+    EXPECT_TRUE(window->CheckBox1->isChecked());
     EXPECT_EQ(dock.updates, 1) << "only the opening of the main window composed";
 }
 
@@ -78,18 +76,18 @@ TEST_F(Window2Test, TickingAndUntickingWriteThroughToTheMainWindow)
 {
     Window2 &w2 = openBoth();
     w2.CheckBox1->setChecked(true);
-    EXPECT_TRUE(w->CheckBox1->isChecked());
+    EXPECT_TRUE(window->CheckBox1->isChecked());
     EXPECT_TRUE(radiosEnabled(w2, true));
-    EXPECT_TRUE(radiosEnabled(*w, true));
+    EXPECT_TRUE(radiosEnabled(*window, true));
     // The main window's handler runs first, inside this one, and as the first Action
     // it does not compose; this box's own handler then finds the gate open.
     EXPECT_EQ(dock.updates, 1);
     EXPECT_EQ(dock.resets, 0);
 
     w2.CheckBox1->setChecked(false);
-    EXPECT_FALSE(w->CheckBox1->isChecked());
+    EXPECT_FALSE(window->CheckBox1->isChecked());
     EXPECT_TRUE(radiosEnabled(w2, false));
-    EXPECT_TRUE(radiosEnabled(*w, false));
+    EXPECT_TRUE(radiosEnabled(*window, false));
     EXPECT_GE(dock.resets, 1);
     EXPECT_EQ(dock.updates, 1);
 }
@@ -113,15 +111,15 @@ TEST_F(Window2Test, ChoosingTheDayWithTheBoxTickedComposesTheDay)
     const int composed = dock.updates;
     QTest::mouseClick(w2.RadioButton1[2], Qt::LeftButton);
     EXPECT_EQ(Module1::MyDock, 2);
-    EXPECT_EQ(checkedMode(*w), 2);
+    EXPECT_EQ(checkedMode(*window), 2);
     EXPECT_EQ(dock.updates, composed + 1);
 
     const QImage shown = dock.lastTile;
-    w->Draw_Dock();
-    EXPECT_EQ(shown, w->MyCanv);
+    window->Draw_Dock();
+    EXPECT_EQ(shown, window->MyCanv);
     Module1::MyDock = 0;
-    w->Draw_Dock();
-    EXPECT_NE(shown, w->MyCanv) << "the day, not the month";
+    window->Draw_Dock();
+    EXPECT_NE(shown, window->MyCanv) << "the day, not the month";
 }
 
 TEST_F(Window2Test, ChoosingAModeWithTheBoxUntickedOnlyFollows)
@@ -131,7 +129,7 @@ TEST_F(Window2Test, ChoosingAModeWithTheBoxUntickedOnlyFollows)
         SCOPED_TRACE(mode);
         w2.RadioButton1[static_cast<std::size_t>(mode)]->setChecked(true);
         EXPECT_EQ(Module1::MyDock, mode);
-        EXPECT_EQ(checkedMode(*w), mode);
+        EXPECT_EQ(checkedMode(*window), mode);
     }
     EXPECT_EQ(dock.updates, 0);
 }
@@ -140,7 +138,7 @@ TEST_F(Window2Test, FirstModeActionDoesNotCompose)
 {
     Window2 &w2 = openBoth();
     w2.CheckBox1->setChecked(true);
-    w->RadioButton1[1]->setChecked(true);
+    window->RadioButton1[1]->setChecked(true);
     // As at launch, with the main window already on the mode chosen next.
     Module1::Flag_Radio = false;
     const int composed = dock.updates;
@@ -162,7 +160,7 @@ TEST_F(Window2Test, ColourButtonColoursTheMainWindowOnly)
     EXPECT_FALSE(visibleWhileOpen);
     EXPECT_TRUE(w2.isVisible());
     EXPECT_EQ(Module1::My_Col, QColor(200, 220, 240));
-    EXPECT_EQ(w->palette().color(QPalette::Window), QColor(200, 220, 240));
+    EXPECT_EQ(window->palette().color(QPalette::Window), QColor(200, 220, 240));
     EXPECT_EQ(w2.palette().color(QPalette::Window), own);
     EXPECT_EQ(dock.updates, 0);
 
@@ -174,16 +172,16 @@ TEST_F(Window2Test, ColourButtonColoursTheMainWindowOnly)
 TEST_F(Window2Test, SaveWritesTheMainWindowsFileAndLeavesThisWindowOpen)
 {
     Window2 &w2 = openBoth(DayModeTileOn);
-    w->PushButton3_Action();
+    window->PushButton3_Action();
     const QByteArray fromMainWindow = readFile();
     ASSERT_FALSE(fromMainWindow.isEmpty());
     QFile::remove(path);
 
-    w->My_Pref();
-    ASSERT_EQ(w->width(), 392);
+    window->My_Pref();
+    ASSERT_EQ(window->width(), 392);
     QTest::mouseClick(w2.PushButton3, Qt::LeftButton);
     EXPECT_EQ(readFile(), fromMainWindow);
-    EXPECT_EQ(w->windowRect(), (Rect { 300, 44, 102, 114 }));
+    EXPECT_EQ(window->windowRect(), (Rect { 300, 44, 102, 114 }));
     EXPECT_TRUE(w2.isVisible());
 }
 
@@ -194,7 +192,7 @@ TEST_F(Window2Test, CloseButtonDiscardsTheWindow)
     QTest::mouseClick(w2.PushButton2, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(guard.isNull());
-    EXPECT_EQ(w->window2(), nullptr);
+    EXPECT_EQ(window->window2(), nullptr);
 
     Window2 &again = reopen();
     EXPECT_FALSE(again.CheckBox1->isChecked());
@@ -209,11 +207,11 @@ TEST_F(Window2Test, ReopeningCopiesTheMainWindowsTransparencyAgain)
         SCOPED_TRACE(file.toStdString());
         Module1::resetForLaunch();
         Window2 &w2 = openBoth(file);
-        const int mainValue = w->Slider1->value();
+        const int mainValue = window->Slider1->value();
         w2.Slider1->setValue(60);
         ASSERT_EQ(Module1::Trans, 60);
-        EXPECT_EQ(w->Slider1->value(), mainValue);
-        EXPECT_EQ(w->TransText->text(), QString::number(mainValue));
+        EXPECT_EQ(window->Slider1->value(), mainValue);
+        EXPECT_EQ(window->TransText->text(), QString::number(mainValue));
         w2.PushButton2_Action();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -223,7 +221,7 @@ TEST_F(Window2Test, ReopeningCopiesTheMainWindowsTransparencyAgain)
         EXPECT_EQ(Module1::Trans, mainValue);
         again.PushButton2_Action();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        w.reset();
+        window.reset();
     }
 }
 
