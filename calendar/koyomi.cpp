@@ -56,18 +56,14 @@ namespace
 
 } // namespace
 
-const std::array<long, 24> &Koyomi::terms(int year)
+long Koyomi::term(int year, int index)
 {
     if (m_terms.empty())
         m_terms.resize(termYears);
-    auto &slot = m_terms[static_cast<std::size_t>(year - firstTermYear)];
-    if (!slot) {
-        std::array<long, 24> days {};
-        for (int i = 0; i < 24; ++i)
-            days[static_cast<std::size_t>(i)] = dayOfSun(year, 15.0 * i);
-        slot = days;
-    }
-    return *slot;
+    long &day = m_terms[static_cast<std::size_t>(year - firstTermYear)][static_cast<std::size_t>(index)];
+    if (day == 0)
+        day = dayOfSun(year, 15.0 * index);
+    return day;
 }
 
 long Koyomi::newMoonDay(long k)
@@ -80,8 +76,8 @@ long Koyomi::newMoonDay(long k)
 // Day Number firstDay; days outside the vector are skipped.
 void Koyomi::fillSui(int sui, long firstDay, std::vector<Packed> &days)
 {
-    const long solsticeBefore = terms(sui - 1)[toji];
-    const long solstice = terms(sui)[toji];
+    const long solsticeBefore = term(sui - 1, toji);
+    const long solstice = term(sui, toji);
     long k = astronomy::nearestLunation(static_cast<double>(solsticeBefore));
     while (newMoonDay(k) > solsticeBefore)
         --k;
@@ -98,11 +94,12 @@ void Koyomi::fillSui(int sui, long firstDay, std::vector<Packed> &days)
     // multiple of 30 degrees) is the leap month.
     std::size_t leap = 0;
     if (months == 13) {
-        const auto &t = terms(sui);
         for (std::size_t i = 1; i < months && leap == 0; ++i) {
             bool principal = false;
-            for (std::size_t term = 0; term < 24; term += 2)
-                principal = principal || (t[term] >= starts[i] && t[term] < starts[i + 1]);
+            for (int index = 0; index < 24 && !principal; index += 2) {
+                const long day = term(sui, index);
+                principal = day >= starts[i] && day < starts[i + 1];
+            }
             if (!principal)
                 leap = i;
         }
@@ -138,26 +135,25 @@ std::vector<Koyomi::Packed> Koyomi::computeYear(int year)
         const long index = day - firstDay;
         return index >= 0 && index < length ? &days[static_cast<std::size_t>(index)] : nullptr;
     };
-    const auto &t = terms(year);
-    for (std::size_t i = 0; i < 24; ++i)
-        if (Packed *p = at(t[i]))
+    for (int i = 0; i < 24; ++i)
+        if (Packed *p = at(term(year, i)))
             p->sekki = static_cast<std::int8_t>(i);
     const auto mark = [&](long day, Seasonal which) {
         if (Packed *p = at(day))
             p->seasonal = static_cast<std::uint16_t>(p->seasonal | (1u << which));
     };
-    mark(t[risshun] - 1, Setsubun);
-    mark(t[shunbun] - 3, HiganIri);
-    mark(t[shubun] - 3, HiganIri);
-    mark(t[shunbun] + 3, HiganAke);
-    mark(t[shubun] + 3, HiganAke);
-    mark(t[risshun] + 87, HachijuHachiya);
+    mark(term(year, risshun) - 1, Setsubun);
+    mark(term(year, shunbun) - 3, HiganIri);
+    mark(term(year, shubun) - 3, HiganIri);
+    mark(term(year, shunbun) + 3, HiganAke);
+    mark(term(year, shubun) + 3, HiganAke);
+    mark(term(year, risshun) + 87, HachijuHachiya);
     mark(dayOfSun(year, 80), Nyubai);
     mark(dayOfSun(year, 100), Hangesho);
     for (double degrees : { 297.0, 27.0, 117.0, 207.0 })
         mark(dayOfSun(year, degrees), DoyoIri);
-    mark(t[risshun] + 209, NihyakuToka);
-    mark(t[risshun] + 219, NihyakuHatsuka);
+    mark(term(year, risshun) + 209, NihyakuToka);
+    mark(term(year, risshun) + 219, NihyakuHatsuka);
     for ([[maybe_unused]] const Packed &p : days)
         assert(p.lunarDay != 0);
     return days;

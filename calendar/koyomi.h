@@ -47,7 +47,9 @@ private:
         std::uint16_t seasonal; // bit i: the i-th seasonal day
     };
 
-    const std::array<long, 24> &terms(int year);
+    // Returns the Julian Day Number of the JST day on which the Sun reaches
+    // 15 * index degrees in year.
+    long term(int year, int index);
     long newMoonDay(long k);
     void fillSui(int sui, long firstDay, std::vector<Packed> &days);
     std::vector<Packed> computeYear(int year);
@@ -55,7 +57,8 @@ private:
     // Indexed by year - koyomiFirstYear + 1: the years one before and after
     // the range are computed for the months that straddle New Year.
     std::vector<std::vector<Packed>> m_years;
-    std::vector<std::optional<std::array<long, 24>>> m_terms;
+    // The days of the terms computed so far, 0 for not yet.
+    std::vector<std::array<long, 24>> m_terms;
 };
 
 // Returns the almanac line of the tooltip, "大安 · 旧10月20日" or
