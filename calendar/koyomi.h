@@ -54,10 +54,11 @@ private:
     void fillSui(int sui, long firstDay, std::vector<Packed> &days);
     std::vector<Packed> computeYear(int year);
 
-    // Indexed by year - koyomiFirstYear + 1: the years one before and after
-    // the range are computed for the months that straddle New Year.
+    // Indexed by year - koyomiFirstYear; empty until computed.
     std::vector<std::vector<Packed>> m_years;
-    // The days of the terms computed so far, 0 for not yet.
+    // Indexed by year - koyomiFirstYear + 1, as the months that straddle New
+    // Year need the terms of the years just outside the range; 0 for a term
+    // not computed yet.
     std::vector<std::array<long, 24>> m_terms;
 };
 
