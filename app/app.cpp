@@ -53,12 +53,15 @@ int App::run()
     mainwindow::Window1 *window1 = m_window1.get();
 
     connect(m_menu->My_Pref(), &QAction::triggered, this, &App::prefCommand);
+    m_menu->koyomiAction()->setChecked(window1->koyomiShown());
+    connect(m_menu->koyomiAction(), &QAction::toggled, window1, &mainwindow::Window1::setKoyomiShown);
     connect(m_menu->quitAction(), &QAction::triggered, window1, [window1] { window1->FileQuit(); });
     connect(m_menu->contextMenu(), &QMenu::aboutToShow, this, &App::EnableMenuItems);
     connect(m_menu->fileMenu(), &QMenu::aboutToShow, this, &App::EnableMenuItems);
 #ifndef Q_OS_MACOS
     // No room for a menu bar in a 102-pixel window: the same commands on right-click.
     window1->addAction(m_menu->My_Pref());
+    window1->addAction(m_menu->koyomiAction());
     window1->addAction(m_menu->quitAction());
     window1->setContextMenuPolicy(Qt::ActionsContextMenu);
 #endif

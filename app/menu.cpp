@@ -20,6 +20,11 @@ Menu::Menu(QObject *parent)
     m_pref->setMenuRole(QAction::PreferencesRole);
     m_file->addAction(m_pref);
 
+    // The almanac in the day tooltips, off until the user turns it on.
+    m_koyomi = new QAction(QString::fromUtf8("暦注を表示"), this);
+    m_koyomi->setObjectName(QStringLiteral("koyomiAction"));
+    m_koyomi->setCheckable(true);
+
     m_quit = new QAction(QString::fromUtf8("終了"), this);
     m_quit->setObjectName(QStringLiteral("FileQuit"));
     m_quit->setShortcut(QKeySequence::Quit);
@@ -27,6 +32,7 @@ Menu::Menu(QObject *parent)
 
     m_context = new QMenu();
     m_context->addAction(m_pref);
+    m_context->addAction(m_koyomi);
     m_context->addSeparator();
     m_context->addAction(m_quit);
 
@@ -34,6 +40,7 @@ Menu::Menu(QObject *parent)
     // A parentless menu bar is the application's global menu bar.
     m_menuBar = new QMenuBar(nullptr);
     m_file->setTitle(QStringLiteral("FIle"));
+    m_file->addAction(m_koyomi);
     m_file->addAction(m_quit);
     m_menuBar->addMenu(m_file);
 #endif
@@ -54,6 +61,11 @@ QMenu *Menu::fileMenu() const
 QAction *Menu::My_Pref() const
 {
     return m_pref;
+}
+
+QAction *Menu::koyomiAction() const
+{
+    return m_koyomi;
 }
 
 QAction *Menu::quitAction() const

@@ -22,13 +22,16 @@ public:
 
     QMenu *fileMenu() const;
     QAction *My_Pref() const;
+    // The checkable item "暦注を表示", beside the preferences item.
+    QAction *koyomiAction() const;
     QAction *quitAction() const;
-    // A context menu with the preferences item and the quit command.
+    // A context menu with the preferences and almanac items and the quit command.
     QMenu *contextMenu() const;
 
 private:
     QMenu *m_file = nullptr;
     QAction *m_pref = nullptr;
+    QAction *m_koyomi = nullptr;
     QAction *m_quit = nullptr;
     QMenu *m_context = nullptr;
     QMenuBar *m_menuBar = nullptr;

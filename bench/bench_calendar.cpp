@@ -1,8 +1,9 @@
 // The cost of the calendar core: the holiday rules for every month Lumo can
-// show with holidays up to 2100, and one weekday.
+// show with holidays up to 2100, one weekday, and a month of the almanac.
 
 #include "calendar/calendar.h"
 #include "calendar/holidays.h"
+#include "calendar/koyomi.h"
 
 #include <benchmark/benchmark.h>
 
@@ -57,5 +58,40 @@ void BM_GetWeek(benchmark::State &state)
     }
 }
 BENCHMARK(BM_GetWeek);
+
+// The almanac text of every day of a month, as the tooltips need it. Cold: a
+// new Koyomi, so the month's year is computed from the sky each time (the
+// first month shown in a year); cached: the year is already kept.
+void koyomiMonth(calendar::Koyomi &koyomi, int year, int month, std::size_t &sum)
+{
+    for (int day = 1; day <= calendar::Month_Long(year, month); ++day)
+        if (const auto k = koyomi.day(year, month, day))
+            sum += calendar::koyomiText(*k).size();
+}
+
+void BM_KoyomiMonthCold(benchmark::State &state)
+{
+    int year = 1900;
+    for (auto _ : state) {
+        calendar::Koyomi koyomi;
+        std::size_t sum = 0;
+        koyomiMonth(koyomi, year, 12, sum);
+        benchmark::DoNotOptimize(sum);
+        year = year < 2100 ? year + 1 : 1900;
+    }
+}
+BENCHMARK(BM_KoyomiMonthCold)->Unit(benchmark::kMicrosecond);
+
+void BM_KoyomiMonthCached(benchmark::State &state)
+{
+    calendar::Koyomi koyomi;
+    std::size_t sum = 0;
+    koyomiMonth(koyomi, 2033, 12, sum);
+    for (auto _ : state) {
+        koyomiMonth(koyomi, 2033, 12, sum);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_KoyomiMonthCached)->Unit(benchmark::kMicrosecond);
 
 } // namespace

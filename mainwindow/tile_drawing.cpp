@@ -139,7 +139,7 @@ QString Window1::tileToolTip() const
     const std::string &holiday = month.cell(today.day() + offset - 1).holiday;
     if (!holiday.empty())
         text += QLatin1Char(' ') + QString::fromStdString(holiday);
-    return text;
+    return text + m_koyomi.almanacLines(today.year(), today.month(), today.day());
 }
 
 } // namespace mainwindow

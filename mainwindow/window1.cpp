@@ -83,6 +83,7 @@ Window1::Window1(const Services &services, QString settingsPath, QWidget *parent
     , Quit([] { QCoreApplication::exit(0); })
     , m_services(services)
     , m_settingsPath(std::move(settingsPath))
+    , m_koyomi(m_settingsPath)
     , m_pictures(services.pictures)
 {
     setObjectName(QStringLiteral("Window1"));
@@ -419,7 +420,7 @@ void Window1::showCells()
         label->setTextIfChanged(QString::fromStdString(cell.text));
         label->setTextColor(toQColor(cell.colour));
         label->setUnderline(cell.underline);
-        label->setToolTipIfChanged(QString::fromStdString(cell.holiday));
+        label->setToolTipIfChanged(m_koyomi.cellToolTip(cell.holiday, m_viewYear, m_viewMonth, k));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/koyomi_tips.h"
 #include "mainwindow/month_grid.h"
 #include "mainwindow/picture_set.h"
 #include "mainwindow/window_layout.h"
@@ -98,6 +99,11 @@ public:
     void Draw_Icon1();
     // Today's full date and any holiday name, for the tile's tooltip.
     QString tileToolTip() const;
+
+    // The almanac option (暦注 in the tooltips), kept in lumo.ini beside the
+    // settings file. Setting it rewrites the shown month's tooltips at once.
+    bool koyomiShown() const;
+    void setKoyomiShown(bool on);
 
     // Menu commands.
     bool My_Pref();
@@ -216,6 +222,7 @@ private:
 
     Services m_services;
     QString m_settingsPath;
+    KoyomiTips m_koyomi;
     PictureSet m_pictures;
     MonthGrid m_grid;
     int m_viewYear = 0;

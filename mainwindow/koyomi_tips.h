@@ -1,0 +1,42 @@
+#pragma once
+
+#include "calendar/koyomi.h"
+
+#include <QString>
+
+#include <string>
+
+namespace mainwindow
+{
+
+// The almanac option (暦注を表示) and the tooltips it changes. Off, a day
+// cell's tooltip is its holiday name alone; on, the day's 六曜 and lunar date
+// follow on a new line, then its solar term and seasonal days.
+class KoyomiTips
+{
+public:
+    // Reads the option from "lumo.ini" beside the settings file at
+    // settingsPath; a missing or bad file reads as off.
+    explicit KoyomiTips(const QString &settingsPath);
+
+    bool shown() const;
+    // Turns the option on or off and stores the choice in the option file.
+    void setShown(bool on);
+
+    // Returns the tooltip of cell (1..42) of the month grid of year-month:
+    // holiday, then the almanac of the cell's day when the option is on and
+    // the cell holds a day in the almanac's years.
+    QString cellToolTip(const std::string &holiday, int year, int month, int cell) const;
+
+    // Returns the almanac lines of year-month-day preceded by a line break, or
+    // an empty string when the option is off or the day is outside the almanac.
+    QString almanacLines(int year, int month, int day) const;
+
+private:
+    QString m_path;
+    bool m_shown = false;
+    // Keeps the years computed, so that stepping back and forth is free.
+    mutable calendar::Koyomi m_koyomi;
+};
+
+} // namespace mainwindow
