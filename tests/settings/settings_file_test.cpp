@@ -81,6 +81,8 @@ TEST(SettingsFile, NameAndPlace)
     EXPECT_EQ(settings::settingsFileName(), QStringLiteral("Lumo.INI"));
 #else
     EXPECT_EQ(settings::settingsFileName(), QStringLiteral("Lumo prefs"));
+#endif
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // The folder is the user's configuration folder, named after the application.
     QTemporaryDir home;
     ASSERT_TRUE(home.isValid());
@@ -91,7 +93,7 @@ TEST(SettingsFile, NameAndPlace)
     const QString path = settings::settingsFilePath();
     qputenv("XDG_CONFIG_HOME", oldHome);
     QCoreApplication::setApplicationName(oldName);
-    EXPECT_EQ(path, home.path() + QStringLiteral("/Lumo/Lumo prefs"));
+    EXPECT_EQ(path.toStdString(), (home.path() + QStringLiteral("/Lumo/Lumo prefs")).toStdString());
 #endif
 }
 
