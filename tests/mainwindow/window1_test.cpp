@@ -131,6 +131,29 @@ TEST_F(Opening, SavedPositionIsAppliedAndKeptOnTheFirstScreen)
     }
 }
 
+TEST_F(Opening, EmptyFileAndTransparencyZero)
+{
+    // An empty file reads as all zeros: top left corner, black shown white, transparency unset.
+    writeFile("");
+    Window1 &w = open(false);
+    EXPECT_EQ(w.geometry(), QRect(0, 0, 102, 114));
+    EXPECT_TRUE(w.testAttribute(Qt::WA_Moved)) << "placed there, not left to the desktop";
+    EXPECT_EQ(Module1::My_Col, QColor(Qt::white));
+    EXPECT_FALSE(w.Win_Small);
+    EXPECT_FALSE(w.CheckBox1->isChecked());
+    EXPECT_EQ(checkedMode(w), 0);
+    EXPECT_EQ(Module1::MyDock, 0);
+    for (const QByteArray &text : { QByteArray(""), QByteArray("44\n300\n0\n0\n255\nFalse\n0\nTrue\n2\n") }) {
+        SCOPED_TRACE(text.toStdString());
+        writeFile(text);
+        Window1 &v = open(false);
+        EXPECT_EQ(Module1::Trans, 100);
+        EXPECT_EQ(v.Slider1->value(), 100);
+        EXPECT_EQ(v.TransText->text(), "100");
+        EXPECT_DOUBLE_EQ(v.windowOpacity(), 1.0);
+    }
+}
+
 TEST_F(Opening, BackgroundColourOfTheFile)
 {
     // clang-format off
@@ -249,6 +272,18 @@ TEST_F(Midnight, NewDayBringsBackTheCurrentMonthWithinOneTick)
             (std::tuple { row.after.year(), row.after.month(), row.after.day() }));
         EXPECT_EQ(underlinedCells(w), std::vector<int> { row.todayCell });
         expectLabelsShowGrid(w);
+    }
+}
+
+TEST_F(Midnight, TitleNamesEachWeekday)
+{
+    clock.date = QDate(2014, 12, 7);
+    Window1 &w = open(false);
+    const char *const titles[] = { "12.7.日", "12.8.月", "12.9.火", "12.10.水", "12.11.木", "12.12.金", "12.13.土" };
+    for (const char *title : titles) {
+        EXPECT_EQ(w.windowTitle(), QString::fromUtf8(title));
+        clock.date = clock.date.addDays(1);
+        w.Timer1_Action();
     }
 }
 

@@ -1,4 +1,5 @@
 // The preferences window "設定" and how it keeps the main window in step.
+#include "mainwindow/canvas.h"
 #include "mainwindow/static_text.h"
 #include "mainwindow/window1.h"
 #include "settings/module1.h"
@@ -70,6 +71,32 @@ TEST_F(Window2Test, OpensWithTheMainWindowsModeAndTransparencyButNotItsBox)
     EXPECT_TRUE(radiosEnabled(w2, false));
     EXPECT_TRUE(window->CheckBox1->isChecked());
     EXPECT_EQ(dock.updates, 1) << "only the opening of the main window composed";
+}
+
+TEST_F(Window2Test, SettingsButtonPressedAndReleasedOpensItWithTheMode)
+{
+    writeFile(DayModeTileOn);
+    WindowFixture::open();
+    const QPoint button(80, 106);
+    move(button);
+    ASSERT_EQ(window->childAt(button), window->Canvas7);
+    press(button);
+    EXPECT_EQ(window->Canvas7->backdrop().cacheKey(), window->pictures().Set2().cacheKey());
+    EXPECT_EQ(window->window2(), nullptr) << "opens on the release";
+    release(button);
+    EXPECT_EQ(window->Canvas7->backdrop().cacheKey(), window->pictures().Set().cacheKey());
+    ASSERT_NE(window->window2(), nullptr);
+    EXPECT_TRUE(window->window2()->isVisible());
+    EXPECT_EQ(checkedMode(*window->window2()), 2);
+}
+
+TEST_F(Window2Test, ItsSliderSetsTheMainWindowsOpacity)
+{
+    Window2 &w2 = openBoth();
+    QTest::keyClick(w2.Slider1, Qt::Key_PageDown);
+    ASSERT_EQ(w2.Slider1->value(), 80);
+    EXPECT_NEAR(window->windowOpacity(), 0.8, 1.0 / 255);
+    EXPECT_DOUBLE_EQ(w2.windowOpacity(), 1.0);
 }
 
 TEST_F(Window2Test, TickingAndUntickingWriteThroughToTheMainWindow)

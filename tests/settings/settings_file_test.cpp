@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,13 @@
 
 #include <sstream>
 #include <string>
+
+#ifdef Q_OS_UNIX
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 using settings::readSettingsFile;
 using settings::Settings;
@@ -74,11 +82,19 @@ TEST(SettingsFile, NameAndPlace)
 #else
     EXPECT_EQ(settings::settingsFileName(), QStringLiteral("Lumo prefs"));
 #endif
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    ASSERT_FALSE(folder.isEmpty());
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // The folder is the user's configuration folder, named after the application.
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QByteArray oldHome = qgetenv("XDG_CONFIG_HOME");
+    const QString oldName = QCoreApplication::applicationName();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    QCoreApplication::setApplicationName(QStringLiteral("Lumo"));
     const QString path = settings::settingsFilePath();
-    EXPECT_TRUE(QFileInfo(path).isAbsolute()) << path.toStdString();
-    EXPECT_EQ(path, folder + QLatin1Char('/') + settings::settingsFileName());
+    qputenv("XDG_CONFIG_HOME", oldHome);
+    QCoreApplication::setApplicationName(oldName);
+    EXPECT_EQ(path.toStdString(), (home.path() + QStringLiteral("/Lumo/Lumo prefs")).toStdString());
+#endif
 }
 
 TEST(SettingsFile, RoundTripCreatesTheFolder)
@@ -198,3 +214,39 @@ TEST(SettingsFileWrite, UnusablePlaceFailsCleanly)
     }
     EXPECT_EQ(entries(dir.path()), (QStringList { QStringLiteral("folder"), QStringLiteral("plain") }));
 }
+
+#ifdef Q_OS_UNIX
+// A folder that refuses new files must fail the save, not have the old file rewritten in place.
+// Root ignores folder permissions, so there the save runs in a child dropped to an unprivileged user.
+TEST(SettingsFileWrite, FolderRefusingNewFilesKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString folder = dir.filePath(QStringLiteral("Lumo"));
+    const QString path = folder + QLatin1Char('/') + settings::settingsFileName();
+    ASSERT_TRUE(writeSettingsFile(path, kSaved));
+    const QByteArray before = contents(path);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0666), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
+
+    const pid_t child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        const uid_t nobody = 65534;
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0))
+            ::_exit(2);
+        const bool saved = writeSettingsFile(path, kOther, [](QIODevice &device, QByteArrayView data) {
+            device.write(data.data(), data.size() / 2);
+            return false;
+        });
+        ::_exit(saved ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(contents(path), before);
+    EXPECT_EQ(entries(folder), QStringList { settings::settingsFileName() });
+}
+#endif

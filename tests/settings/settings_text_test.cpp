@@ -253,6 +253,7 @@ TEST(SettingsParse, BadFiles)
                                                                         {44, 300, 255, 250, 240, true, 85, true, 2}},
         {"byte order mark later",  "44\n\xEF\xBB\xBF" "300\n",          {44, 0, 0, 0, 0, false, 0, false, 0}},
         {"longest line kept whole", exactlyLongest + "\n300\n",         {7, 300, 0, 0, 0, false, 0, false, 0}},
+        {"one byte too long",      exactlyLongest + " \n300\n",        {7, 0, 0, 0, 0, false, 0, false, 0}},
         {"overlong line ends it",  longDigits + "\n300\n255\n250\n240\nTrue\n85\nTrue\n2\n",
                                                                         {INT_MAX, 0, 0, 0, 0, false, 0, false, 0}},
         {"overlong later line",    "44\n300\n255\nTrue" + std::string(300, ' ') + "\n240\nTrue\n",

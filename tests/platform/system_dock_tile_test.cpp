@@ -1,0 +1,38 @@
+// The application tile: the window icon shows the composed picture until it is reset.
+#include "platform/system_dock_tile.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QSystemTrayIcon>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+QImage iconImage(QSize size)
+{
+    return QApplication::windowIcon().pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+TEST(SystemDockTile, ShowsTheTileAsTheApplicationIconUntilReset)
+{
+    QPixmap normal(32, 32);
+    normal.fill(QColor(10, 20, 30));
+    QApplication::setWindowIcon(QIcon(normal));
+    platform::SystemDockTile tile { QIcon(normal) };
+
+    QImage picture(128, 128, QImage::Format_ARGB32);
+    picture.fill(QColor(255, 250, 240));
+    picture.setPixelColor(100, 5, QColor(200, 0, 0));
+    tile.UpdateNow(picture, QStringLiteral("2014年12月8日(月)"));
+    EXPECT_EQ(iconImage({ 128, 128 }), picture);
+    // Only where the platform offers a tray (not offscreen) is there a tray icon to remove.
+    EXPECT_EQ(tile.findChildren<QSystemTrayIcon *>().size(), QSystemTrayIcon::isSystemTrayAvailable() ? 1 : 0);
+
+    tile.ResetIcon();
+    EXPECT_EQ(iconImage({ 32, 32 }), normal.toImage().convertToFormat(QImage::Format_ARGB32));
+    EXPECT_TRUE(tile.findChildren<QSystemTrayIcon *>().isEmpty());
+}
+
+} // namespace
