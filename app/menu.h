@@ -23,13 +23,16 @@ public:
     QMenu *fileMenu() const;
     QAction *My_Pref() const;
     QAction *quitAction() const;
-    // A context menu with the preferences item and the quit command.
+    // Brings the calendar back (to the front, un-minimised).
+    QAction *showAction() const;
+    // The tray icon's menu: the show command, the preferences item and the quit command.
     QMenu *contextMenu() const;
 
 private:
     QMenu *m_file = nullptr;
     QAction *m_pref = nullptr;
     QAction *m_quit = nullptr;
+    QAction *m_show = nullptr;
     QMenu *m_context = nullptr;
     QMenuBar *m_menuBar = nullptr;
 };
