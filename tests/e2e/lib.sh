@@ -98,31 +98,6 @@ calendars() {
     xdotool search --onlyvisible --name '^[0-9]+\.[0-9]+\.' 2>/dev/null
 }
 
-# Starts a system tray (trayer) at the bottom right; sets TRAY_PID.
-start_tray() {
-    trayer --edge bottom --align right --widthtype pixel --width 100 --height 24 >>"$E2E_TMP/trayer.log" 2>&1 &
-    TRAY_PID=$!
-    E2E_PIDS+=("$TRAY_PID")
-}
-
-# True once lumo's icon shows in the tray; sets ICON to its window, lumo's
-# window named Lumo and mapped (xdotool's --onlyvisible misses embedded windows).
-tray_icon_shown() {
-    local w
-    for w in $(xdotool search --classname '^lumo$' 2>/dev/null); do
-        if [ "$(xdotool getwindowname "$w")" = Lumo ] && xwininfo -id "$w" | grep -q IsViewable; then
-            ICON=$w
-            return 0
-        fi
-    done
-    return 1
-}
-
-# The window manager's state of the calendar: Normal or Iconic.
-wm_state() {
-    xprop -id "$WIN" WM_STATE | awk '/window state:/ { print $NF }'
-}
-
 # True once the window's content is no longer one flat colour.
 window_drawn() {
     local colours

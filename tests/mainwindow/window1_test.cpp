@@ -610,27 +610,19 @@ TEST_F(Commands, PreferencesFromTheTileBringBackTheCalendarBesideTheSettings)
 
 TEST_F(Commands, SessionSaveLeavesTheWindowAsItWas)
 {
-    const struct {
-        const char *name;
-        std::function<void(Window1 &)> enter;
-        bool small;
-    } rows[] = {
-        { "calendar", [](Window1 &) {}, false },
-        { "tile", [](Window1 &w) { w.Canvas6_MouseUp(0, 0); }, true },
-        { "settings area", [](Window1 &w) { w.My_Pref(); }, false },
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
+    // The calendar, the tile and the settings area; each saves the calendar at 300, 200.
+    const std::function<void(Window1 &)> enter[]
+        = { [](Window1 &) {}, [](Window1 &w) { w.Canvas6_MouseUp(0, 0); }, [](Window1 &w) { w.My_Pref(); } };
+    for (const auto &into : enter) {
         writeSettings(savedAt(300, 200));
         Window1 &w = open();
-        row.enter(w);
-        const QRect before = w.geometry();
+        into(w);
+        const auto before = std::tuple { w.geometry(), w.Win_Small };
         w.Save_For_Session();
-        EXPECT_EQ(w.geometry(), before);
-        EXPECT_EQ(w.Win_Small, row.small);
+        EXPECT_EQ((std::tuple { w.geometry(), w.Win_Small }), before);
         const std::optional<settings::Settings> saved = settings::readSettingsFile(settingsPath());
         ASSERT_TRUE(saved);
-        EXPECT_EQ((std::tuple { saved->left, saved->top, saved->small }), (std::tuple { 300, 200, row.small }));
+        EXPECT_EQ((std::tuple { saved->left, saved->top, saved->small }), (std::tuple { 300, 200, w.Win_Small }));
     }
 }
 
