@@ -30,8 +30,8 @@ App::App(int &argc, char **argv)
     setApplicationVersion(QStringLiteral(LUMO_VERSION));
     setDesktopFileName(QStringLiteral("lumo"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/lumo.svg")));
-    // The calendar window is a tool window; the application ends only through
-    // its close and quit commands, which save first.
+    // The application ends only through the calendar's close and quit
+    // commands, which save first.
     setQuitOnLastWindowClosed(false);
     platform::installFontSubstitutions();
 
