@@ -1,6 +1,7 @@
 #include "app/app.h"
 
 #include "app/menu.h"
+#include "app/single_instance.h"
 #include "app/unix_signals.h"
 #include "mainwindow/window1.h"
 #include "platform/clock.h"
@@ -16,6 +17,8 @@
 #include <QMenu>
 #include <QSessionManager>
 
+#include <cstdio>
+
 namespace app
 {
 
@@ -27,8 +30,8 @@ App::App(int &argc, char **argv)
     setApplicationVersion(QStringLiteral(LUMO_VERSION));
     setDesktopFileName(QStringLiteral("lumo"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/lumo.svg")));
-    // The calendar window is a tool window; the application ends only through
-    // its close and quit commands, which save first.
+    // The application ends only through the calendar's close and quit
+    // commands, which save first.
     setQuitOnLastWindowClosed(false);
     platform::installFontSubstitutions();
 
@@ -48,6 +51,17 @@ App::~App()
 
 int App::run()
 {
+    auto *instance = new SingleInstance(this);
+    switch (instance->claim()) {
+    case SingleInstance::Claim::First:
+        break;
+    case SingleInstance::Claim::HandedOver:
+        return 0;
+    case SingleInstance::Claim::NoAnswer:
+        std::fputs("lumo: another Lumo is running but does not answer\n", stderr);
+        return 1;
+    }
+
     const mainwindow::Services services { *m_clock, *m_screens, *m_pictures, *m_colorPicker, *m_dockTile };
     m_window1 = std::make_unique<mainwindow::Window1>(services, settings::settingsFilePath());
     mainwindow::Window1 *window1 = m_window1.get();
@@ -65,17 +79,23 @@ int App::run()
     window1->addAction(m_menu->quitAction());
     window1->setContextMenuPolicy(Qt::ActionsContextMenu);
 #endif
-    m_dockTile->setMenu(m_menu->contextMenu());
-    m_dockTile->activated = [window1] {
-        window1->show();
+    // A click on the tray icon, its menu's show command and a second start all
+    // bring the calendar back, minimised or not.
+    const auto bringToFront = [window1] {
+        window1->showNormal();
         window1->raise();
         window1->activateWindow();
     };
+    connect(m_menu->showAction(), &QAction::triggered, window1, bringToFront);
+    connect(instance, &SingleInstance::activationRequested, window1, bringToFront);
+    m_dockTile->setMenu(m_menu->contextMenu());
+    m_dockTile->activated = bringToFront;
 
     connect(m_signals, &UnixSignals::terminationRequested, window1, [window1] { window1->FileQuit(); });
-    // A user who logs out with Lumo open finds it where it was.
-    connect(
-        this, &QGuiApplication::commitDataRequest, window1, [window1](QSessionManager &) { window1->Save_State(); });
+    // A user who logs out with Lumo open finds it where it was; one who cancels
+    // the logout finds it unchanged.
+    connect(this, &QGuiApplication::commitDataRequest, window1,
+        [window1](QSessionManager &) { window1->Save_For_Session(); });
 
     window1->Open();
     window1->show();

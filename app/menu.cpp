@@ -30,7 +30,11 @@ Menu::Menu(QObject *parent)
     m_quit->setShortcut(QKeySequence::Quit);
     m_quit->setMenuRole(QAction::QuitRole);
 
+    m_show = new QAction(QString::fromUtf8("カレンダーを表示"), this);
+
     m_context = new QMenu();
+    m_context->addAction(m_show);
+    m_context->addSeparator();
     m_context->addAction(m_pref);
     m_context->addAction(m_koyomi);
     m_context->addSeparator();
@@ -71,6 +75,11 @@ QAction *Menu::koyomiAction() const
 QAction *Menu::quitAction() const
 {
     return m_quit;
+}
+
+QAction *Menu::showAction() const
+{
+    return m_show;
 }
 
 QMenu *Menu::contextMenu() const

@@ -25,7 +25,9 @@ public:
     // The checkable item "暦注を表示", beside the preferences item.
     QAction *koyomiAction() const;
     QAction *quitAction() const;
-    // A context menu with the preferences and almanac items and the quit command.
+    // Brings the calendar back (to the front, un-minimised).
+    QAction *showAction() const;
+    // The tray icon's menu: the show command, the preferences and almanac items and the quit command.
     QMenu *contextMenu() const;
 
 private:
@@ -33,6 +35,7 @@ private:
     QAction *m_pref = nullptr;
     QAction *m_koyomi = nullptr;
     QAction *m_quit = nullptr;
+    QAction *m_show = nullptr;
     QMenu *m_context = nullptr;
     QMenuBar *m_menuBar = nullptr;
 };

@@ -77,9 +77,11 @@ QString weekdayCharacter(int weekday)
 }
 
 Window1::Window1(const Services &services, QString settingsPath, QWidget *parent)
+    // A normal window, not a tool window: it has a task-bar entry to come back
+    // from when minimised, and floats above the others all the same.
     : QWidget(parent,
-        Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-            | Qt::WindowMinimizeButtonHint)
+        Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint)
     , Quit([] { QCoreApplication::exit(0); })
     , m_services(services)
     , m_settingsPath(std::move(settingsPath))
@@ -515,8 +517,19 @@ void Window1::Save_State()
     settings::writeSettingsFile(m_settingsPath, s);
 }
 
+void Window1::Save_For_Session()
+{
+    const Rect before = windowRect();
+    Save_State();
+    setWindowRect(before);
+}
+
 bool Window1::My_Pref()
 {
+    // From the tile (its shortcut, the tray menu) the calendar comes back first,
+    // as a press on the tile brings it, so that the settings area opens beside it.
+    if (Win_Small)
+        MouseDown(0, 0);
     setWindowRect(settingsWinRect(windowRect(), screenSize()));
     return false;
 }

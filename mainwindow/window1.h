@@ -89,6 +89,9 @@ public:
 
     // Writes the settings file, after returning the window to 102 x 114.
     void Save_State() override;
+    // Saves as Save_State does, then puts the window back as it was: a save at
+    // the end of the session changes nothing on screen if the logout is cancelled.
+    void Save_For_Session();
 
     // The tile picture and the application tile.
     void Draw_Dock() override;

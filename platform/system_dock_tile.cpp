@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace platform
 {
@@ -12,6 +13,9 @@ SystemDockTile::SystemDockTile(QIcon normalIcon, QObject *parent)
     : QObject(parent)
     , m_normalIcon(std::move(normalIcon))
 {
+    m_trayWait = new QTimer(this);
+    m_trayWait->setInterval(1000);
+    connect(m_trayWait, &QTimer::timeout, this, &SystemDockTile::showTrayIcon);
 }
 
 SystemDockTile::~SystemDockTile()
@@ -28,11 +32,22 @@ void SystemDockTile::setMenu(QMenu *menu)
 
 void SystemDockTile::UpdateNow(const QImage &tile, const QString &toolTip)
 {
-    const QIcon icon(QPixmap::fromImage(tile));
-    QApplication::setWindowIcon(icon);
+    m_icon = QIcon(QPixmap::fromImage(tile));
+    m_toolTip = toolTip;
+    QApplication::setWindowIcon(m_icon);
 #ifndef Q_OS_MACOS
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    showTrayIcon();
+#endif
+}
+
+void SystemDockTile::showTrayIcon()
+{
+    // Qt docks a tray icon only into a tray that exists when the icon is shown.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        m_trayWait->start();
         return;
+    }
+    m_trayWait->stop();
     if (!m_tray) {
         m_tray = new QSystemTrayIcon(this);
         if (m_menu)
@@ -42,16 +57,14 @@ void SystemDockTile::UpdateNow(const QImage &tile, const QString &toolTip)
                 activated();
         });
     }
-    m_tray->setIcon(icon);
-    m_tray->setToolTip(toolTip);
+    m_tray->setIcon(m_icon);
+    m_tray->setToolTip(m_toolTip);
     m_tray->show();
-#else
-    Q_UNUSED(toolTip);
-#endif
 }
 
 void SystemDockTile::ResetIcon()
 {
+    m_trayWait->stop();
     QApplication::setWindowIcon(m_normalIcon);
     delete m_tray;
     m_tray = nullptr;

@@ -10,13 +10,15 @@
 
 class QMenu;
 class QSystemTrayIcon;
+class QTimer;
 
 namespace platform
 {
 
 // The application icon shows the tile (the Dock tile on macOS, the task bar
-// elsewhere). Where a system tray is available outside macOS, a tray icon shows
-// it too, since the floating calendar has no task-bar entry of its own.
+// elsewhere). Outside macOS a tray icon shows it too, as soon as a system tray
+// is there: a tray that starts after Lumo (a panel still loading at login) gets
+// it within a second. Once shown, Qt moves the icon to a restarted tray itself.
 class SystemDockTile final : public QObject, public DockTile
 {
     Q_OBJECT
@@ -33,9 +35,15 @@ public:
     std::function<void()> activated;
 
 private:
+    void showTrayIcon();
+
     QIcon m_normalIcon;
+    QIcon m_icon;
+    QString m_toolTip;
     QPointer<QMenu> m_menu;
     QSystemTrayIcon *m_tray = nullptr;
+    // Looks for a tray while the tile is shown and no tray icon could be made.
+    QTimer *m_trayWait = nullptr;
 };
 
 } // namespace platform

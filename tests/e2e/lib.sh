@@ -89,8 +89,13 @@ start_lumo() {
     wait_until 5 window_drawn || fail "the lumo window was never drawn"
 }
 
+# The calendar is found by its title, today's date: the tray icon is lumo's too.
 find_window() {
-    WIN=$(xdotool search --onlyvisible --classname '^lumo$' 2>/dev/null | head -n1) && [ -n "$WIN" ]
+    WIN=$(calendars | head -n1) && [ -n "$WIN" ]
+}
+
+calendars() {
+    xdotool search --onlyvisible --name '^[0-9]+\.[0-9]+\.' 2>/dev/null
 }
 
 # True once the window's content is no longer one flat colour.

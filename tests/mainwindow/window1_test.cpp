@@ -14,6 +14,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 
 namespace
@@ -624,6 +625,40 @@ TEST_F(Commands, ClosingTheWindowSavesAndQuits)
     EXPECT_EQ(saved->top, 700);
     EXPECT_TRUE(saved->small);
     EXPECT_EQ((std::tuple { saved->red, saved->green, saved->blue }), (std::tuple { 10, 20, 30 }));
+}
+
+TEST_F(Commands, PreferencesFromTheTileBringBackTheCalendarBesideTheSettings)
+{
+    settings::Settings s = savedAt(300, 200);
+    s.small = true;
+    writeSettings(s);
+    Window1 &w = open();
+    w.My_Pref();
+    EXPECT_FALSE(w.Win_Small);
+    EXPECT_FALSE(w.DayTxt->isVisible());
+    EXPECT_TRUE(w.Canvas1->isEnabled());
+    EXPECT_EQ(w.geometry(), QRect(300, 200, 392, 114));
+    w.PushButton2_Action();
+    QTest::keyClick(&w, Qt::Key_Right);
+    EXPECT_EQ(w.viewMonth(), 1);
+}
+
+TEST_F(Commands, SessionSaveLeavesTheWindowAsItWas)
+{
+    // The calendar, the tile and the settings area; each saves the calendar at 300, 200.
+    const std::function<void(Window1 &)> enter[]
+        = { [](Window1 &) {}, [](Window1 &w) { w.Canvas6_MouseUp(0, 0); }, [](Window1 &w) { w.My_Pref(); } };
+    for (const auto &into : enter) {
+        writeSettings(savedAt(300, 200));
+        Window1 &w = open();
+        into(w);
+        const auto before = std::tuple { w.geometry(), w.Win_Small };
+        w.Save_For_Session();
+        EXPECT_EQ((std::tuple { w.geometry(), w.Win_Small }), before);
+        const std::optional<settings::Settings> saved = settings::readSettingsFile(settingsPath());
+        ASSERT_TRUE(saved);
+        EXPECT_EQ((std::tuple { saved->left, saved->top, saved->small }), (std::tuple { 300, 200, w.Win_Small }));
+    }
 }
 
 } // namespace
