@@ -8,9 +8,11 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QSlider>
 
 #include <limits>
+#include <set>
 
 namespace
 {
@@ -295,6 +297,75 @@ TEST_F(Navigation, KeysTakeTheSameSteps)
         EXPECT_EQ(onView(w), (std::pair { 2014, 12 }));
         EXPECT_EQ(underlined(w), 1);
         EXPECT_EQ(w.Slider1->value(), 100);
+    }
+}
+
+TEST_F(Navigation, TabReachesOnlyTheControlsInView)
+{
+    // clang-format off
+    const struct {
+        const char *name;
+        void (*enter)(Window1 &);
+        bool settingsReached;
+    } rows[] = {
+        {"calendar", [](Window1 &) {}, false},
+        {"tile", [](Window1 &w) { w.Canvas6_MouseUp(0, 0); }, false},
+        {"settings area shown", [](Window1 &w) { w.My_Pref(); }, true},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        Window1 &w = open();
+        QApplication::setActiveWindow(&w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        row.enter(w);
+        std::set<QWidget *> reached;
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(w.windowHandle(), Qt::Key_Tab);
+            reached.insert(QApplication::focusWidget());
+        }
+        EXPECT_EQ(reached.count(w.Slider1) + reached.count(w.PushButton1), row.settingsReached ? 2U : 0U);
+        for (const QWidget *widget : reached)
+            EXPECT_TRUE(widget == &w || w.rect().intersects(widget->geometry())) << widget->metaObject()->className();
+        if (!row.settingsReached) {
+            QTest::keyClick(w.windowHandle(), Qt::Key_Home);
+            EXPECT_EQ(w.Slider1->value(), 100);
+        }
+    }
+}
+
+TEST_F(Navigation, CalendarTakesTheKeysBackWhenItReturnsToItsSize)
+{
+    // clang-format off
+    const struct {
+        const char *name;
+        void (*back)(Window1 &);
+    } rows[] = {
+        {"close button", [](Window1 &w) { w.PushButton2_Action(); }},
+        {"large mode", [](Window1 &w) { w.Large_Win(); }},
+        {"save", [](Window1 &w) { w.Save_State(); }},
+        {"activation", [](Window1 &w) {
+            w.PushButton2_Action();
+            w.Slider1->setFocus();
+            QWidget other;
+            other.show();
+            QApplication::setActiveWindow(&other);
+            QApplication::setActiveWindow(&w);
+        }},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        Window1 &w = open();
+        QApplication::setActiveWindow(&w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        w.My_Pref();
+        w.Slider1->setFocus();
+        row.back(w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        EXPECT_EQ(QApplication::focusWidget(), &w);
+        QTest::keyClick(w.windowHandle(), Qt::Key_Left);
+        EXPECT_EQ(onView(w), (std::pair { 2014, 11 }));
     }
 }
 
