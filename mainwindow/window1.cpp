@@ -423,27 +423,6 @@ void Window1::showMonth(int year, int month, int todayDay)
     Disp_Day();
 }
 
-void Window1::nameCells(int year, int month, int offset)
-{
-    // A screen reader hears the full date and any holiday, as a tooltip shows the holiday.
-    for (int k = 1; k <= MonthGrid::CellCount; ++k) {
-        StaticText *label = D[static_cast<std::size_t>(k)];
-        if (!label)
-            continue;
-        const int day = k - offset + 1;
-        QString name;
-        if (day >= 1 && day <= calendar::Month_Long(year, month)) {
-            const int weekday = (k - 1) % 7 + 1;
-            name = QStringLiteral("%1年%2月%3日(%4)").arg(year).arg(month).arg(day).arg(weekdayCharacter(weekday));
-            const std::string &holiday = m_grid.cell(k).holiday;
-            if (!holiday.empty())
-                name += QLatin1Char(' ') + QString::fromStdString(holiday);
-        }
-        if (label->accessibleName() != name)
-            label->setAccessibleName(name);
-    }
-}
-
 void Window1::showCells()
 {
     for (int k = 1; k <= MonthGrid::CellCount; ++k) {
@@ -484,6 +463,26 @@ void Window1::Disp_Day()
     Canvas3->setBackdrop(m_pictures.Reset());
     Canvas4->setBackdrop(m_pictures.NextMon());
     Canvas5->setBackdrop(m_pictures.NextYea());
+}
+
+void Window1::nameCells(int year, int month, int offset)
+{
+    for (int k = 1; k <= MonthGrid::CellCount; ++k) {
+        StaticText *label = D[static_cast<std::size_t>(k)];
+        if (!label)
+            continue;
+        const int day = k - offset + 1;
+        QString name;
+        if (day >= 1 && day <= calendar::Month_Long(year, month)) {
+            const int weekday = (k - 1) % 7 + 1;
+            name = QStringLiteral("%1年%2月%3日(%4)").arg(year).arg(month).arg(day).arg(weekdayCharacter(weekday));
+            const std::string &holiday = m_grid.cell(k).holiday;
+            if (!holiday.empty())
+                name += QLatin1Char(' ') + QString::fromStdString(holiday);
+        }
+        if (label->accessibleName() != name)
+            label->setAccessibleName(name);
+    }
 }
 
 void Window1::Set_Color()

@@ -221,6 +221,8 @@ private:
     // Lets only the controls inside the window's visible size take the focus,
     // and gives it back to the calendar when the settings area is out of view.
     void focusVisibleControls();
+    // Gives each day cell its full date and any holiday name as its accessible
+    // name, for screen readers; cells without a day get none.
     void nameCells(int year, int month, int offset);
     QString titleFor(const QDate &date) const;
     bool navigationAllowed() const;
