@@ -117,10 +117,12 @@ TEST_F(Opening, SavedPositionIsAppliedAndKeptOnScreen)
     } rows[] = {
         {"on screen", 300, 200, {300, 200}},
         {"top above the screen", 300, -20, {300, 5}},
-        {"left past the width", 1500, 200, {0, 200}},
+        {"left past every screen", 3500, 200, {0, 200}},
         {"top equal to the height", 300, 900, {300, 786}},
+        {"on a second screen", 2000, 500, {2000, 500}},
     };
     // clang-format on
+    screens.more = { QRect(1440, 0, 1920, 1080) };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         writeSettings(savedAt(row.left, row.top));
