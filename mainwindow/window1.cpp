@@ -21,6 +21,7 @@
 #include <QSlider>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <algorithm>
 #include <limits>
@@ -172,6 +173,11 @@ void Window1::createControls()
     Canvas7->setToolTip(utf8("設定"));
     Canvas7->setBackdrop(m_pictures.Set());
     Canvas7->hide();
+    // Names for assistive technology; the pictures say nothing to a screen reader.
+    static const char *const buttonNames[] = { "前の年", "前の月", "今月", "次の月", "次の年", "小さく表示", "設定" };
+    Canvas *const buttons[] = { Canvas1, Canvas2, Canvas3, Canvas4, Canvas5, Canvas6, Canvas7 };
+    for (std::size_t i = 0; i < std::size(buttons); ++i)
+        buttons[i]->setAccessibleName(utf8(buttonNames[i]));
 
     // The settings area, right of the calendar.
     const QFont font12 = osaka(12);
@@ -251,6 +257,11 @@ void Window1::createControls()
     place(PushButton4, layout::PushButton4);
     PushButton4->setFont(font12);
     PushButton4->hide();
+
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->focusPolicy() != Qt::NoFocus)
+            m_focusPolicies.emplace_back(child, child->focusPolicy());
+    }
 }
 
 void Window1::createDayCells()
@@ -309,7 +320,11 @@ void Window1::Open()
         Module1::My_Col = QColor(255, 255, 255);
     setBackColor(Module1::My_Col);
 
-    const Rect onScreen = keepOnFirstScreen(windowRect(), screenSize());
+    // Until the window manager has framed the window its frame is unknown; the
+    // first exposure corrects again with the frame (eventFilter).
+    const QMargins m = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const std::vector<Rect> screens = screenRects();
+    const Rect onScreen = openingRect(windowRect(), { m.left(), m.top(), m.right(), m.bottom() }, screens);
     if (onScreen != windowRect())
         setWindowRect(onScreen);
 
@@ -336,9 +351,7 @@ void Window1::Open()
 
     Timer1->start();
 
-    // The keys step the calendar: without this the first focusable control, the
-    // hidden transparency slider, would take them when the window is activated.
-    setFocus(Qt::OtherFocusReason);
+    focusVisibleControls();
 }
 
 void Window1::Timer1_Action()
@@ -409,6 +422,7 @@ void Window1::showMonth(int year, int month, int todayDay)
         Set_Bold(todayDay + offset - 1);
     calendar::Cong_Day(year, month, offset, m_grid);
     showCells();
+    nameCells(year, month, offset);
     Disp_Day();
 }
 
@@ -454,6 +468,26 @@ void Window1::Disp_Day()
     Canvas5->setBackdrop(m_pictures.NextYea());
 }
 
+void Window1::nameCells(int year, int month, int offset)
+{
+    for (int k = 1; k <= MonthGrid::CellCount; ++k) {
+        StaticText *label = D[static_cast<std::size_t>(k)];
+        if (!label)
+            continue;
+        const int day = k - offset + 1;
+        QString name;
+        if (day >= 1 && day <= calendar::Month_Long(year, month)) {
+            const int weekday = (k - 1) % 7 + 1;
+            name = QStringLiteral("%1年%2月%3日(%4)").arg(year).arg(month).arg(day).arg(weekdayCharacter(weekday));
+            const std::string &holiday = m_grid.cell(k).holiday;
+            if (!holiday.empty())
+                name += QLatin1Char(' ') + QString::fromStdString(holiday);
+        }
+        if (label->accessibleName() != name)
+            label->setAccessibleName(name);
+    }
+}
+
 void Window1::Set_Color()
 {
     hide();
@@ -482,22 +516,40 @@ void Window1::setWindowRect(const Rect &rect)
 {
     setFixedSize(rect.width, rect.height);
     setGeometry(rect.left, rect.top, rect.width, rect.height);
+    focusVisibleControls();
 }
 
-Size Window1::screenSize() const
+void Window1::focusVisibleControls()
 {
-    const QSize s = m_services.screens.firstScreenSize();
-    return { s.width(), s.height() };
+    // Keys act only on what the user sees: a control out of the visible part
+    // of the window cannot be reached with Tab nor keep the focus.
+    for (const auto &[control, policy] : m_focusPolicies)
+        control->setFocusPolicy(rect().intersects(control->geometry()) ? policy : Qt::NoFocus);
+    if (width() != layout::SettingsSize.width)
+        setFocus(Qt::OtherFocusReason);
+}
+
+std::vector<Rect> Window1::screenRects() const
+{
+    std::vector<Rect> result;
+    for (const QRect &g : m_services.screens.geometries())
+        result.push_back({ g.x(), g.y(), g.width(), g.height() });
+    return result;
+}
+
+Rect Window1::screenRect() const
+{
+    return screenOf(windowRect(), screenRects());
 }
 
 void Window1::Small_Win()
 {
-    setWindowRect(smallWinRect(windowRect(), screenSize()));
+    setWindowRect(smallWinRect(windowRect(), screenRect()));
 }
 
 void Window1::Large_Win()
 {
-    setWindowRect(largeWinRect(windowRect(), screenSize()));
+    setWindowRect(largeWinRect(windowRect(), screenRect()));
 }
 
 void Window1::Save_State()
@@ -530,7 +582,7 @@ bool Window1::My_Pref()
     // as a press on the tile brings it, so that the settings area opens beside it.
     if (Win_Small)
         MouseDown(0, 0);
-    setWindowRect(settingsWinRect(windowRect(), screenSize()));
+    setWindowRect(settingsWinRect(windowRect(), screenRect()));
     return false;
 }
 
@@ -781,6 +833,37 @@ void Window1::keyPressEvent(QKeyEvent *event)
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void Window1::changeEvent(QEvent *event)
+{
+    // An activated calendar takes the keys, whatever had the focus before.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        focusVisibleControls();
+    QWidget::changeEvent(event);
+}
+
+void Window1::showEvent(QShowEvent *event)
+{
+    if (!m_frameKnown)
+        windowHandle()->installEventFilter(this);
+    QWidget::showEvent(event);
+}
+
+bool Window1::eventFilter(QObject *watched, QEvent *event)
+{
+    // Once the window manager has framed the window, the title bar is known:
+    // bring it onto the screen if the opening position left it off.
+    if (!m_frameKnown && watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        m_frameKnown = true;
+        windowHandle()->removeEventFilter(this);
+        const QMargins m = windowHandle()->frameMargins();
+        const Rect onScreen
+            = keepFrameOnScreen(windowRect(), { m.left(), m.top(), m.right(), m.bottom() }, screenRects());
+        if (onScreen != windowRect())
+            setWindowRect(onScreen);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Window1::wheelEvent(QWheelEvent *event)

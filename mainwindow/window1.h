@@ -13,6 +13,8 @@
 
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QPushButton;
@@ -207,6 +209,9 @@ protected:
     void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     enum class Step { YearBack, MonthBack, MonthForward, YearForward };
@@ -219,7 +224,15 @@ private:
     void showCells();
     void showDayText();
     void setWindowRect(const Rect &rect);
-    Size screenSize() const;
+    std::vector<Rect> screenRects() const;
+    // The screen the window is on.
+    Rect screenRect() const;
+    // Lets only the controls inside the window's visible size take the focus,
+    // and gives it back to the calendar when the settings area is out of view.
+    void focusVisibleControls();
+    // Gives each day cell its full date and any holiday name as its accessible
+    // name, for screen readers; cells without a day get none.
+    void nameCells(int year, int month, int offset);
     QString titleFor(const QDate &date) const;
     bool navigationAllowed() const;
 
@@ -232,6 +245,9 @@ private:
     int m_viewMonth = 0;
     int m_wheelDelta = 0;
     QPointer<settings::Window2> m_window2;
+    // Every control that can take the focus, with its own focus policy.
+    std::vector<std::pair<QWidget *, Qt::FocusPolicy>> m_focusPolicies;
+    bool m_frameKnown = false;
 };
 
 // The weekday character of a weekday number 1 = Sunday .. 7 = Saturday.

@@ -5,6 +5,8 @@
 // modes while keeping the window on its side of the screen. All in pixels;
 // control rectangles are relative to the window's content.
 
+#include <span>
+
 namespace mainwindow
 {
 
@@ -84,30 +86,49 @@ constexpr Rect cellRect(int cell)
         layout::CellSize.width, layout::CellSize.height };
 }
 
-// Which half of the first screen the window's centre lies on. The centre
-// offsets are cut to whole pixels, so a centre less than a pixel left of (or
-// above) the screen's centre, or exactly on it, counts as right (or below).
+// The screen a window is on: the one it overlaps most, the first (screens[0])
+// when it overlaps none or ties. Returns an empty rectangle for no screens.
+Rect screenOf(const Rect &window, std::span<const Rect> screens);
+
+// Which half of its screen the window's centre lies on. The centre offsets are
+// cut to whole pixels, so a centre less than a pixel left of (or above) the
+// screen's centre, or exactly on it, counts as right (or below).
 struct ScreenSide {
     bool left;
     bool upper;
 };
 
-ScreenSide screenSide(const Rect &window, Size screen);
+ScreenSide screenSide(const Rect &window, const Rect &screen);
 
 // The 19 x 14 tile. On the right half the window keeps the right edge the
 // 102 x 114 calendar had, on the lower half its bottom edge.
-Rect smallWinRect(const Rect &window, Size screen);
+Rect smallWinRect(const Rect &window, const Rect &screen);
 
 // The 102 x 114 calendar, keeping the edge of the current window nearest to
 // its side of the screen. Undoes smallWinRect exactly.
-Rect largeWinRect(const Rect &window, Size screen);
+Rect largeWinRect(const Rect &window, const Rect &screen);
 
 // The window widened to show its settings area, moved left when it would
 // otherwise run past the screen's right edge.
-Rect settingsWinRect(const Rect &window, Size screen);
+Rect settingsWinRect(const Rect &window, const Rect &screen);
 
-// A saved position put back on the first screen: a top outside 0..height goes
-// to 5, a left outside 0..width to 0.
-Rect keepOnFirstScreen(const Rect &window, Size screen);
+// The window manager's frame around the content: title bar and borders.
+struct Margins {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+// Returns the window moved by the least amount that puts it, frame included,
+// wholly on the screen its frame overlaps most. A frame larger than the screen
+// keeps its top-left corner on it, so the title bar stays reachable.
+Rect keepFrameOnScreen(const Rect &window, const Margins &frame, std::span<const Rect> screens);
+
+// Where a window saved at `saved` opens. A top-left corner on any screen
+// (edges included) is kept; otherwise, against the first screen, a top outside
+// its height goes to 5 below its top and a left outside its width to its left
+// edge. Then the window with its frame is moved wholly onto a screen.
+Rect openingRect(const Rect &saved, const Margins &frame, std::span<const Rect> screens);
 
 } // namespace mainwindow

@@ -7,10 +7,15 @@ namespace platform
 
 bool QtColorPicker::SelectColor(QColor &colour, const QString &prompt)
 {
-    const QColor chosen = QColorDialog::getColor(colour, nullptr, prompt);
-    if (!chosen.isValid())
+    QColorDialog dialog(colour);
+    dialog.setWindowTitle(prompt);
+    // Above the calendar, which floats above every window; a native dialog
+    // would ignore the hint.
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog.exec() != QDialog::Accepted)
         return false;
-    colour = chosen;
+    colour = dialog.selectedColor();
     return true;
 }
 

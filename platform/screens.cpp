@@ -6,12 +6,13 @@
 namespace platform
 {
 
-QSize QtScreens::firstScreenSize() const
+QList<QRect> QtScreens::geometries() const
 {
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    if (screens.isEmpty())
-        return {};
-    return screens.first()->geometry().size();
+    // Qt lists the primary screen first.
+    QList<QRect> result;
+    for (const QScreen *screen : QGuiApplication::screens())
+        result.append(screen->geometry());
+    return result;
 }
 
 } // namespace platform

@@ -1,23 +1,26 @@
 #pragma once
 
-#include <QSize>
+#include <QList>
+#include <QRect>
 
 namespace platform
 {
 
-// The size of the first screen, against which the main window keeps itself on
-// screen and decides which side of the screen it is on.
+// The connected screens, against which the main window keeps itself on screen
+// and decides which side of its screen it is on.
 class Screens
 {
 public:
     virtual ~Screens() = default;
-    virtual QSize firstScreenSize() const = 0;
+    // The geometry of every connected screen in global coordinates, the first
+    // (primary) screen first; empty when there is none.
+    virtual QList<QRect> geometries() const = 0;
 };
 
 class QtScreens final : public Screens
 {
 public:
-    QSize firstScreenSize() const override;
+    QList<QRect> geometries() const override;
 };
 
 } // namespace platform

@@ -50,7 +50,9 @@ namespace
 
 Window2::Window2(
     MainWindowLink &window1, platform::ColorPicker &colorPicker, platform::DockTile &dockTile, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint
+            | Qt::WindowStaysOnTopHint)
     , m_window1(window1)
     , m_colorPicker(colorPicker)
     , m_dockTile(dockTile)
@@ -116,6 +118,9 @@ void Window2::PushButton1_Action()
     m_colorPicker.SelectColor(colour, utf8("背景色を選んでください。"));
     m_window1.setBackColor(colour);
     Module1::My_Col = colour;
+    // A dialog is centred over its parent on every show unless it was placed:
+    // come back where the user left it.
+    setAttribute(Qt::WA_Moved);
     show();
 }
 

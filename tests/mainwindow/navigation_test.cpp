@@ -8,9 +8,11 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QSlider>
 
 #include <limits>
+#include <set>
 
 namespace
 {
@@ -295,6 +297,49 @@ TEST_F(Navigation, KeysTakeTheSameSteps)
         EXPECT_EQ(onView(w), (std::pair { 2014, 12 }));
         EXPECT_EQ(underlined(w), 1);
         EXPECT_EQ(w.Slider1->value(), 100);
+    }
+}
+
+TEST_F(Navigation, KeysReachOnlyTheControlsInView)
+{
+    QWidget other;
+    // clang-format off
+    const struct {
+        const char *name;
+        void (*enter)(Window1 &, QWidget &);
+        bool settingsInView;
+    } rows[] = {
+        {"calendar", [](Window1 &, QWidget &) {}, false},
+        {"tile", [](Window1 &w, QWidget &) { w.Canvas6_MouseUp(0, 0); }, false},
+        {"settings area shown", [](Window1 &w, QWidget &) { w.My_Pref(); }, true},
+        {"closed with its button", [](Window1 &w, QWidget &) { w.My_Pref(); w.Slider1->setFocus(); w.PushButton2_Action(); }, false},
+        {"closed by a save", [](Window1 &w, QWidget &) { w.My_Pref(); w.Slider1->setFocus(); w.Save_State(); }, false},
+        {"activated", [](Window1 &w, QWidget &o) { w.Slider1->setFocus(); o.show(); QApplication::setActiveWindow(&o);
+            QApplication::setActiveWindow(&w); }, false},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        Window1 &w = open();
+        QApplication::setActiveWindow(&w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        row.enter(w, other);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        if (!row.settingsInView) {
+            EXPECT_EQ(QApplication::focusWidget(), &w);
+        }
+        std::set<QWidget *> reached;
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(w.windowHandle(), Qt::Key_Tab);
+            reached.insert(w.focusWidget());
+        }
+        EXPECT_EQ(reached.count(w.Slider1) + reached.count(w.PushButton1), row.settingsInView ? 2U : 0U);
+        for (const QWidget *widget : reached)
+            EXPECT_TRUE(widget == &w || (widget && w.rect().intersects(widget->geometry())));
+        if (!row.settingsInView) {
+            QTest::keyClick(w.windowHandle(), Qt::Key_Home);
+            EXPECT_EQ(w.Slider1->value(), 100);
+        }
     }
 }
 

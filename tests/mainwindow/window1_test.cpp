@@ -5,6 +5,7 @@
 #include "mainwindow/static_text.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -107,7 +108,7 @@ TEST_F(Opening, CellsArePlacedOnTheirPitch)
     EXPECT_EQ(w.D[0]->text(), "Dammy");
 }
 
-TEST_F(Opening, SavedPositionIsAppliedAndKeptOnTheFirstScreen)
+TEST_F(Opening, SavedPositionIsAppliedAndKeptOnScreen)
 {
     // clang-format off
     const struct {
@@ -117,10 +118,12 @@ TEST_F(Opening, SavedPositionIsAppliedAndKeptOnTheFirstScreen)
     } rows[] = {
         {"on screen", 300, 200, {300, 200}},
         {"top above the screen", 300, -20, {300, 5}},
-        {"left past the width", 1500, 200, {0, 200}},
-        {"top equal to the height", 300, 900, {300, 900}},
+        {"left past every screen", 3500, 200, {0, 200}},
+        {"top equal to the height", 300, 900, {300, 786}},
+        {"on a second screen", 2000, 500, {2000, 500}},
     };
     // clang-format on
+    screens.more = { QRect(1440, 0, 1920, 1080) };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         writeSettings(savedAt(row.left, row.top));
@@ -571,6 +574,29 @@ TEST_F(Pictures, MissingPicturesLeaveEmptyButtons)
     w.grab(); // Paints every button, pictures or none.
     click({ 10, 6 });
     EXPECT_EQ(w.size(), QSize(102, 114));
+}
+
+TEST_F(Opening, ButtonsAndDayCellsHaveAccessibleNames)
+{
+    Window1 &w = open();
+    const auto name = [](QObject *object) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+        return accessible ? accessible->text(QAccessible::Name) : QStringLiteral("(none)");
+    };
+    const auto expectNames = [&](const std::vector<std::pair<QObject *, const char *>> &rows) {
+        for (const auto &[object, expected] : rows) {
+            SCOPED_TRACE(expected);
+            EXPECT_EQ(name(object), QString::fromUtf8(expected));
+        }
+    };
+    // December 2014 starts on a Monday, in cell 2.
+    expectNames({ { w.Canvas1, "前の年" }, { w.Canvas2, "前の月" }, { w.Canvas3, "今月" }, { w.Canvas4, "次の月" },
+        { w.Canvas5, "次の年" }, { w.Canvas6, "小さく表示" }, { w.Canvas7, "設定" }, { w.D[1], "" },
+        { w.D[2], "2014年12月1日(月)" }, { w.D[24], "2014年12月23日(火) 天皇誕生日" }, { w.D[33], "" } });
+    w.Canvas4_MouseUp(0, 0);
+    expectNames({ { w.D[2], "" }, { w.D[5], "2015年1月1日(木) 元旦" }, { w.D[35], "2015年1月31日(土)" } });
+    EXPECT_EQ(w.Canvas6->toolTip(), QString::fromUtf8("縮小"));
+    EXPECT_EQ(w.D[5]->toolTip(), QString::fromUtf8("元旦"));
 }
 
 using Commands = WindowFixture;

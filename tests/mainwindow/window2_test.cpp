@@ -2,11 +2,14 @@
 #include "mainwindow/canvas.h"
 #include "mainwindow/static_text.h"
 #include "mainwindow/window1.h"
+#include "platform/color_picker.h"
 #include "settings/module1.h"
 #include "settings/window2.h"
 #include "window_fixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
@@ -14,6 +17,8 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -194,6 +199,34 @@ TEST_F(Window2Test, ColourButtonColoursTheMainWindowOnly)
     picker.answer = std::nullopt;
     QTest::mouseClick(w2.PushButton1, Qt::LeftButton);
     EXPECT_EQ(Module1::My_Col, QColor(200, 220, 240));
+}
+
+TEST_F(Window2Test, DialogsStackAboveTheCalendarAndComeBackWhereLeft)
+{
+    Window2 &w2 = openBoth();
+    // Moved by the user through the window manager, not by the program.
+    w2.windowHandle()->setFramePosition({ 400, 300 });
+    QCoreApplication::processEvents();
+    const QPoint at = w2.pos();
+    ASSERT_EQ(at, QPoint(400, 300));
+    QTest::mouseClick(w2.PushButton1, Qt::LeftButton);
+    EXPECT_EQ(w2.pos(), at);
+
+    platform::QtColorPicker colourDialog;
+    Qt::WindowFlags colourFlags;
+    QTimer::singleShot(0, [&] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QColorDialog *>(widget) && widget->isVisible()) {
+                colourFlags = widget->windowFlags();
+                widget->close();
+            }
+        }
+    });
+    QColor colour(Qt::red);
+    EXPECT_FALSE(colourDialog.SelectColor(colour, QStringLiteral("prompt")));
+    EXPECT_EQ(colour, QColor(Qt::red));
+    for (const Qt::WindowFlags flags : { w2.windowFlags(), colourFlags })
+        EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint)) << flags;
 }
 
 TEST_F(Window2Test, SaveWritesTheMainWindowsFileAndLeavesThisWindowOpen)

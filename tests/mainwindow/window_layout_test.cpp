@@ -1,12 +1,13 @@
-// The size modes as integer rules: which side of the screen a window is on,
+// The size modes as integer rules: which side of its screen a window is on,
 // the tile and calendar rectangles that keep it there, the widened window and
-// the first-screen clamp at opening.
+// the placement at opening on one or more screens.
 #include "mainwindow/window_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <ostream>
+#include <vector>
 
 namespace mainwindow
 {
@@ -20,10 +21,10 @@ static void PrintTo(const Rect &r, std::ostream *out)
 namespace
 {
 
+using mainwindow::Margins;
 using mainwindow::Rect;
-using mainwindow::Size;
 
-constexpr Size Screen1440 { 1440, 900 };
+constexpr Rect Screen1440 { 0, 0, 1440, 900 };
 constexpr int IntMax = std::numeric_limits<int>::max();
 constexpr int IntMin = std::numeric_limits<int>::min();
 
@@ -118,7 +119,7 @@ TEST(SizeModes, LargeFromTheWidenedWindowKeepsItsRightEdge)
 
 TEST(SizeModes, ExtremePositionsSaturateInsteadOfWrapping)
 {
-    const Size screen = Screen1440;
+    const Rect screen = Screen1440;
     EXPECT_EQ(mainwindow::smallWinRect({ IntMax, IntMax, 102, 114 }, screen), (Rect { IntMax, IntMax, 19, 14 }));
     EXPECT_EQ(mainwindow::smallWinRect({ IntMin, IntMin, 102, 114 }, screen), (Rect { IntMin, IntMin, 19, 14 }));
     EXPECT_EQ(mainwindow::largeWinRect({ IntMax, IntMax, 392, 114 }, screen), (Rect { IntMax, IntMax, 102, 114 }));
@@ -130,7 +131,10 @@ TEST(SizeModes, ExtremePositionsSaturateInsteadOfWrapping)
         mainwindow::largeWinRect({ IntMax, IntMax, 19, 14 }, screen), (Rect { IntMax - 83, IntMax - 100, 102, 114 }));
     EXPECT_EQ(mainwindow::settingsWinRect({ IntMax, 0, 102, 114 }, screen).left, 1440 - 392);
     EXPECT_EQ(mainwindow::settingsWinRect({ IntMin, 0, 102, 114 }, screen).left, IntMin);
-    EXPECT_EQ(mainwindow::keepOnFirstScreen({ IntMin, IntMax, 102, 114 }, screen), (Rect { 0, 5, 102, 114 }));
+    const Rect one[] = { screen };
+    EXPECT_EQ(mainwindow::openingRect({ IntMin, IntMax, 102, 114 }, {}, one), (Rect { 0, 5, 102, 114 }));
+    EXPECT_EQ(mainwindow::keepFrameOnScreen({ IntMax, IntMin, 102, 114 }, { 4, 24, 4, 4 }, one),
+        (Rect { 1334, 24, 102, 114 }));
 }
 
 TEST(SettingsWindow, WidensAndMovesLeftOnlyWhenItWouldRunOffScreen)
@@ -150,33 +154,62 @@ TEST(SettingsWindow, WidensAndMovesLeftOnlyWhenItWouldRunOffScreen)
     // clang-format on
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(mainwindow::settingsWinRect({ row.left, 120, 102, 114 }, { row.screenWidth, 800 }),
+        EXPECT_EQ(mainwindow::settingsWinRect({ row.left, 120, 102, 114 }, { 0, 0, row.screenWidth, 800 }),
             (Rect { row.expectedLeft, 120, 392, 114 }));
     }
 }
 
-TEST(FirstScreen, OffScreenPositionsComeBack)
+TEST(Screens, SavedPositionOpensWhollyOnAScreen)
 {
+    const std::vector<Rect> one { Screen1440 };
+    const std::vector<Rect> two { Screen1440, { 1440, 0, 1920, 1080 } };
+    const std::vector<Rect> leftAbove { Screen1440, { -1920, -300, 1920, 1080 } };
+    constexpr Margins none { 0, 0, 0, 0 };
+    constexpr Margins frame { 4, 24, 4, 4 };
     // clang-format off
     const struct {
         const char *name;
+        const std::vector<Rect> &screens;
+        Margins frame;
         Rect saved;
         Rect opened;
     } rows[] = {
-        {"on screen", {300, 200, 102, 114}, {300, 200, 102, 114}},
-        {"top above the screen", {300, -20, 102, 114}, {300, 5, 102, 114}},
-        {"top below the screen", {300, 901, 102, 114}, {300, 5, 102, 114}},
-        {"top equal to the height", {300, 900, 102, 114}, {300, 900, 102, 114}},
-        {"left past the width", {1441, 200, 102, 114}, {0, 200, 102, 114}},
-        {"left negative", {-1, 200, 102, 114}, {0, 200, 102, 114}},
-        {"left equal to the width", {1440, 200, 102, 114}, {1440, 200, 102, 114}},
-        {"both off", {-50, -50, 102, 114}, {0, 5, 102, 114}},
+        {"well inside one screen", one, frame, {300, 200, 102, 114}, {300, 200, 102, 114}},
+        {"top above the screen", one, none, {300, -20, 102, 114}, {300, 5, 102, 114}},
+        {"top below the screen", one, none, {300, 901, 102, 114}, {300, 5, 102, 114}},
+        {"left past the width", one, none, {1441, 200, 102, 114}, {0, 200, 102, 114}},
+        {"left negative", one, none, {-1, 200, 102, 114}, {0, 200, 102, 114}},
+        {"both off", one, none, {-50, -50, 102, 114}, {0, 5, 102, 114}},
+        {"top equal to the height", one, none, {300, 900, 102, 114}, {300, 786, 102, 114}},
+        {"left equal to the width", one, none, {1440, 200, 102, 114}, {1338, 200, 102, 114}},
+        {"title bar above the screen", one, frame, {0, 0, 102, 114}, {4, 24, 102, 114}},
+        {"near the far corner", one, frame, {1431, 892, 102, 114}, {1334, 782, 102, 114}},
+        {"top 5 under a title bar", one, frame, {300, -20, 102, 114}, {300, 24, 102, 114}},
+        {"on the second screen", two, frame, {2000, 500, 102, 114}, {2000, 500, 102, 114}},
+        {"near the second's far corner", two, frame, {3350, 1070, 102, 114}, {3254, 962, 102, 114}},
+        {"across both, more on the second", two, frame, {1400, 100, 102, 114}, {1444, 100, 102, 114}},
+        {"off every screen", two, none, {4000, 200, 102, 114}, {0, 200, 102, 114}},
+        {"on a screen left of and above the first", leftAbove, frame, {-1000, -200, 102, 114}, {-1000, -200, 102, 114}},
+        {"tile on the second's bottom edge", two, frame, {2000, 1075, 19, 14}, {2000, 1062, 19, 14}},
     };
     // clang-format on
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(mainwindow::keepOnFirstScreen(row.saved, Screen1440), row.opened);
+        EXPECT_EQ(mainwindow::openingRect(row.saved, row.frame, row.screens), row.opened);
     }
+}
+
+TEST(Screens, SizeModesUseTheScreenTheWindowIsOn)
+{
+    const std::vector<Rect> two { Screen1440, { 1440, 0, 1920, 1080 } };
+    // Left and upper half of the second screen, though right of the first's centre.
+    const Rect upperLeft { 1500, 100, 102, 114 };
+    EXPECT_EQ(mainwindow::smallWinRect(upperLeft, mainwindow::screenOf(upperLeft, two)), (Rect { 1500, 100, 19, 14 }));
+    const Rect lowerRight { 3200, 900, 102, 114 };
+    EXPECT_EQ(
+        mainwindow::smallWinRect(lowerRight, mainwindow::screenOf(lowerRight, two)), (Rect { 3283, 1000, 19, 14 }));
+    EXPECT_EQ(mainwindow::settingsWinRect(lowerRight, mainwindow::screenOf(lowerRight, two)).left, 3360 - 392);
+    EXPECT_EQ(mainwindow::screenOf({ 5000, 5000, 102, 114 }, two), Screen1440);
 }
 
 TEST(CellRect, CellsSitOnTheirPitch)

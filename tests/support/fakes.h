@@ -9,6 +9,8 @@
 #include <QColor>
 #include <QDate>
 #include <QImage>
+#include <QList>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -33,6 +35,7 @@ public:
     QDate date;
 };
 
+// The first screen at the origin with the given size, then any further screens.
 class FakeScreens final : public platform::Screens
 {
 public:
@@ -40,11 +43,12 @@ public:
         : size(screen)
     {
     }
-    QSize firstScreenSize() const override
+    QList<QRect> geometries() const override
     {
-        return size;
+        return QList<QRect> { QRect(QPoint(0, 0), size) } + more;
     }
     QSize size;
+    QList<QRect> more;
 };
 
 // Every picture is a plain rectangle of its button's size; IDs listed in
