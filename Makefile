@@ -78,13 +78,15 @@ perf:
 	@./$(BENCH_BUILD)/perf_report $(PERF_OUT)
 
 # Installs into $(DESTDIR)$(PREFIX), e.g. `make install PREFIX=$HOME/.local`.
-# Installs what `make run` or `make build` built, as it stands: `sudo make install`
-# then writes nothing into the checkout but cmake's list of installed files. Builds
-# the application first only when it was never built.
+# Installs what `make run` or `make build` built, as it stands, so that `sudo make
+# install` builds nothing as root in the checkout; it builds the application
+# first only when it was never built. cmake's list of installed files goes back
+# to the build folder's owner.
 .PHONY: install package test-package
 install:
 	@[ -x $(BUILD)/lumo ] && [ -f $(BUILD)/packaging/icons/16x16/apps/lumo.png ] || $(MAKE) --no-print-directory app
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	@[ "$$(id -u)" -ne 0 ] || chown --reference=$(BUILD) $(BUILD)/install_manifest.txt
 
 # The package's contents and metadata, then its install with apt on a clean
 # Debian 12 root made by debootstrap (root and the Debian mirror; a few minutes).

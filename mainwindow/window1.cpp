@@ -280,6 +280,8 @@ void Window1::Open()
     int red = 0;
     int green = 0;
     int blue = 0;
+    // Restoring the box and the mode raises their Actions before the day cells
+    // exist; the tile waits for the end of the opening.
     Module1::Flag_Start = false;
     if (const std::optional<settings::Settings> saved = settings::readSettingsFile(m_settingsPath)) {
         Win_Top = saved->top;
