@@ -1,4 +1,5 @@
-# Front door over CMake. `make run` starts Lumo, `make test` runs every test.
+# Front door over CMake. `make run` builds and starts Lumo with only what that
+# needs; `make test` installs the tests' tools and runs every test.
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
@@ -10,21 +11,30 @@ PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
 
 
-.PHONY: all deps configure build run test test-fast test-asan test-fuzz bench clean
+.PHONY: all deps test-deps app configure build run test test-fast test-asan test-fuzz bench clean
 
-all: build
+all: app
 
 deps:
 	@./scripts/bootstrap
 
-configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON $(CMAKE_FLAGS) >/dev/null
+test-deps:
+	@./scripts/bootstrap --test
+
+# The application and the icons its install lays out; no test suite.
+app: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON -DBUILD_TESTING=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target lumo lumo_icons
+
+run: app
+	./$(BUILD)/lumo
+
+# Everything, the test suites included, in the same build folder.
+configure: test-deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON -DBUILD_TESTING=ON $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
-
-run: build
-	./$(BUILD)/lumo
 
 # Every test, then the same tests built with ASan + UBSan, then a bounded fuzz run.
 test: test-fast test-asan test-fuzz
@@ -32,7 +42,7 @@ test: test-fast test-asan test-fuzz
 test-fast: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-test-asan: deps
+test-asan: test-deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DWARNINGS_AS_ERRORS=ON -DSANITIZE=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE nosanitize
@@ -40,7 +50,7 @@ test-asan: deps
 # The settings reader under libFuzzer (Clang, ASan + UBSan) for FUZZ_SECONDS,
 # from the seed corpus; a crash, a hang, a leak or an out-of-range value fails it.
 # New inputs go to $(FUZZ_BUILD)/corpus, which later runs start from.
-test-fuzz: deps
+test-fuzz: test-deps
 	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON -DLUMO_FUZZ=ON -DBUILD_TESTING=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_settings
 	@mkdir -p $(FUZZ_BUILD)/corpus
@@ -49,7 +59,8 @@ test-fuzz: deps
 		|| { tail -n 60 $(FUZZ_BUILD)/fuzz.log; exit 1; }
 	@grep -E '^(Done|stat::number_of_executed_units)' $(FUZZ_BUILD)/fuzz.log || true
 
-bench: deps
+bench:
+	@./scripts/bootstrap --bench
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DLUMO_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/bench_*; do echo "== $$b"; $$b || exit 1; done
@@ -67,13 +78,19 @@ perf:
 	@./$(BENCH_BUILD)/perf_report $(PERF_OUT)
 
 # Installs into $(DESTDIR)$(PREFIX), e.g. `make install PREFIX=$HOME/.local`.
+# Installs what `make run` or `make build` built, as it stands, so that `sudo make
+# install` builds nothing as root in the checkout; it builds the application
+# first only when it was never built. cmake's list of installed files goes back
+# to the build folder's owner.
 .PHONY: install package test-package
-install: build
+install:
+	@[ -x $(BUILD)/lumo ] && [ -f $(BUILD)/packaging/icons/16x16/apps/lumo.png ] || $(MAKE) --no-print-directory app
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	@[ "$$(id -u)" -ne 0 ] || chown --reference=$(BUILD) $(BUILD)/install_manifest.txt
 
 # The package's contents and metadata, then its install with apt on a clean
 # Debian 12 root made by debootstrap (root and the Debian mirror; a few minutes).
-test-package: deps
+test-package: test-deps
 	scripts/check-package --chroot
 
 # A Release build wrapped by CPack: $(PACKAGE_BUILD)/lumo_<version>_<arch>.deb.

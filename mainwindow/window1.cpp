@@ -215,8 +215,7 @@ void Window1::createControls()
         place(button, layout::RadioButton1[index]);
         button->setFont(font12);
         button->setEnabled(false);
-        // The design selection is made before the handler is connected, so that it
-        // leaves Flag_Radio false.
+        // The design selection is made before the handler is connected.
         if (index == 0)
             button->setChecked(true);
         connect(button, &QRadioButton::toggled, this, [this, index](bool on) {
@@ -295,6 +294,9 @@ void Window1::Open()
     int red = 0;
     int green = 0;
     int blue = 0;
+    // Restoring the box and the mode raises their Actions before the day cells
+    // exist; the tile waits for the end of the opening.
+    Module1::Flag_Start = false;
     if (const std::optional<settings::Settings> saved = settings::readSettingsFile(m_settingsPath)) {
         Win_Top = saved->top;
         Win_Left = saved->left;
@@ -308,6 +310,7 @@ void Window1::Open()
         RadioButton1[static_cast<std::size_t>(std::clamp(saved->mode, 0, 3))]->setChecked(true);
         setWindowRect({ Win_Left, Win_Top, width(), height() });
     }
+    Module1::Flag_Start = true;
 
     createDayCells();
 
@@ -362,7 +365,8 @@ void Window1::Timer1_Action()
 void Window1::Check_Day()
 {
     const QDate today = m_services.clock.today();
-    if (today.day() == Start_Day)
+    // The whole date: after a resume or a clock change the day number alone may match.
+    if (today.day() == Start_Day && today.month() == Start_Month && today.year() == Start_Year)
         return;
     setWindowTitle(titleFor(today));
     Start_Year = today.year();
@@ -896,14 +900,16 @@ void Window1::CheckBox1_Action()
         button->setEnabled(on);
     if (Module1::Flag_Start && on)
         Draw_Dock();
-    Module1::Flag_Start = true;
 }
 
+// Also raised by the preferences window, which selects the same mode here.
 void Window1::RadioButton1_Action(int index)
 {
-    if (RadioButton1[static_cast<std::size_t>(index)]->isChecked())
-        Module1::MyDock = index;
-    Module1::Flag_Radio = true;
+    if (!RadioButton1[static_cast<std::size_t>(index)]->isChecked())
+        return;
+    Module1::MyDock = index;
+    if (Module1::Flag_Start && CheckBox1->isChecked())
+        Draw_Dock();
 }
 
 void Window1::Slider1_ValueChanged()
@@ -914,6 +920,10 @@ void Window1::Slider1_ValueChanged()
     Module1::SetWindowTransparency(this, static_cast<float>(value / 100.0));
     TransText->setText(QString::number(value));
     Module1::Trans = value;
+    // The preferences window's slider follows; it writes the same value back,
+    // which changes nothing here.
+    if (m_window2)
+        m_window2->Slider1->setValue(value);
 }
 
 void Window1::PushButton1_Action()
@@ -939,6 +949,11 @@ QCheckBox *Window1::dockCheckBox()
 QWidget *Window1::mainWidget()
 {
     return this;
+}
+
+QSlider *Window1::transparencySlider()
+{
+    return Slider1;
 }
 
 QRadioButton *Window1::modeRadioButton(int index)

@@ -151,6 +151,7 @@ public:
     QRadioButton *modeRadioButton(int index) override;
     void setBackColor(const QColor &colour) override;
     QWidget *mainWidget() override;
+    QSlider *transparencySlider() override;
 
     const MonthGrid &grid() const;
     // The month on view, as shown by YearTxt and TukTxt.

@@ -3,6 +3,7 @@
 class QCheckBox;
 class QColor;
 class QRadioButton;
+class QSlider;
 class QWidget;
 
 namespace settings
@@ -18,6 +19,7 @@ public:
     virtual QRadioButton *modeRadioButton(int index) = 0;
     virtual void setBackColor(const QColor &colour) = 0;
     virtual QWidget *mainWidget() = 0;
+    virtual QSlider *transparencySlider() = 0;
     virtual void Draw_Dock() = 0;
     virtual void Save_State() = 0;
 };

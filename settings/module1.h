@@ -13,10 +13,11 @@ namespace Module1
 inline QColor My_Col { 0, 0, 0 }; // background colour of the main window and the tile
 inline int MyDock = 0; // tile display mode 0..3
 inline int Trans = 0; // transparency percent, 0 = not set yet
-// Each gates the tile: the first Action of a tile check box, and of a display
-// mode radio button, never composes it.
+// False while the opening restores the tile box and display mode: their Actions
+// then leave the tile alone, since the day cells do not exist yet and the end of
+// the opening composes it once. True from then on, so every tick and every mode
+// chosen by the user composes it at once.
 inline bool Flag_Start = false;
-inline bool Flag_Radio = false;
 
 // Applies the transparency fraction as the main window's opacity (seen where
 // the desktop composites windows). A hand-edited percent can be anything; the
@@ -34,7 +35,6 @@ inline void resetForLaunch()
     MyDock = 0;
     Trans = 0;
     Flag_Start = false;
-    Flag_Radio = false;
 }
 
 } // namespace Module1

@@ -127,30 +127,26 @@ void Window2::PushButton1_Action()
 void Window2::CheckBox1_Action()
 {
     const bool on = CheckBox1->isChecked();
-    // Setting the main window's box raises its own handler when its value changes.
-    if (!on) {
-        m_window1.dockCheckBox()->setChecked(false);
+    QCheckBox *mainBox = m_window1.dockCheckBox();
+    // Setting the main window's box raises its own handler when its value changes,
+    // which resets or composes the tile; otherwise this one composes it.
+    const bool mainBoxChanges = mainBox->isChecked() != on;
+    mainBox->setChecked(on);
+    if (!on)
         m_dockTile.ResetIcon();
-    } else {
-        m_window1.dockCheckBox()->setChecked(true);
-    }
     for (QRadioButton *button : RadioButton1)
         button->setEnabled(on);
-    if (Module1::Flag_Start && on)
+    if (on && !mainBoxChanges)
         m_window1.Draw_Dock();
-    Module1::Flag_Start = true;
 }
 
 void Window2::RadioButton1_Action(int index)
 {
-    const bool selected = RadioButton1[static_cast<std::size_t>(index)]->isChecked();
-    if (selected) {
-        Module1::MyDock = index;
-        m_window1.modeRadioButton(index)->setChecked(true);
-    }
-    if (Module1::Flag_Radio && selected && CheckBox1->isChecked())
-        m_window1.Draw_Dock();
-    Module1::Flag_Radio = true;
+    if (!RadioButton1[static_cast<std::size_t>(index)]->isChecked())
+        return;
+    Module1::MyDock = index;
+    // The main window's handler redraws the tile when the option is on.
+    m_window1.modeRadioButton(index)->setChecked(true);
 }
 
 void Window2::PushButton3_Action()
@@ -171,6 +167,9 @@ void Window2::Slider1_ValueChanged()
     Module1::SetWindowTransparency(m_window1.mainWidget(), static_cast<float>(value / 100.0));
     TransText->setText(QString::number(value));
     Module1::Trans = value;
+    // The main window's slider and number follow, so that reopening this window,
+    // which copies them, keeps the value.
+    m_window1.transparencySlider()->setValue(value);
 }
 
 } // namespace settings

@@ -3,6 +3,7 @@
 #include "mainwindow/static_text.h"
 #include "mainwindow/window1.h"
 #include "settings/module1.h"
+#include "settings/window2.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
@@ -154,62 +155,62 @@ TEST_F(SettingsAreaTest, FailedSaveKeepsTheApplicationRunning)
 
 // --- The settings area's controls ---
 
-TEST_F(SettingsAreaTest, OpeningWithoutAFileLeavesTheGatesClosed)
+TEST_F(SettingsAreaTest, EveryTickByTheUserComposesTheTileOnce)
 {
-    const auto w = open();
-    EXPECT_FALSE(Module1::Flag_Start);
-    EXPECT_FALSE(Module1::Flag_Radio);
-    EXPECT_EQ(checkedMode(*w), 0);
-    EXPECT_TRUE(radiosEnabled(*w, false));
-    EXPECT_EQ(dock.updates, 0);
-    EXPECT_EQ(dock.resets, 0);
+    // clang-format off
+    const struct {
+        const char *name;
+        QByteArray file;
+        bool inWindow2;
+        int atOpening;
+    } rows[] = {
+        {"first tick of a fresh session", {}, false, 0},
+        {"first tick in 設定", {}, true, 0},
+        {"tick in 設定 with the option restored on", "44\n300\n255\n255\n255\nFalse\n100\nTrue\n0\n", true, 1},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        QFile::remove(path);
+        if (!row.file.isEmpty())
+            writeFile(row.file);
+        dock = FakeDockTile();
+        const auto w = open();
+        ASSERT_EQ(dock.updates, row.atOpening);
+        QCheckBox *box = w->CheckBox1;
+        if (row.inWindow2) {
+            w->openWindow2();
+            box = w->window2()->CheckBox1;
+        }
+        for (int tick = 1; tick <= 2; ++tick) {
+            box->setChecked(true);
+            EXPECT_EQ(dock.updates, row.atOpening + tick);
+            EXPECT_FALSE(dock.lastTile.isNull());
+            EXPECT_TRUE(radiosEnabled(*w, true));
+            box->setChecked(false);
+            EXPECT_TRUE(radiosEnabled(*w, false));
+            EXPECT_GE(dock.resets, tick);
+        }
+    }
 }
 
-TEST_F(SettingsAreaTest, CheckBoxEnablesTheModesAndComposesOnlyAfterItsFirstAction)
-{
-    const auto w = open();
-    ASSERT_TRUE(radiosEnabled(*w, false));
-
-    w->CheckBox1->setChecked(true);
-    EXPECT_TRUE(radiosEnabled(*w, true));
-    EXPECT_EQ(dock.updates, 0) << "the first Action never composes";
-    EXPECT_TRUE(Module1::Flag_Start);
-
-    w->CheckBox1->setChecked(false);
-    EXPECT_TRUE(radiosEnabled(*w, false));
-    EXPECT_EQ(dock.resets, 1);
-
-    w->CheckBox1->setChecked(true);
-    EXPECT_EQ(dock.updates, 1);
-    EXPECT_EQ(dock.resets, 1);
-}
-
-TEST_F(SettingsAreaTest, UntickingResetsEvenAsTheFirstAction)
-{
-    writeFile("44\n300\n255\n255\n255\nFalse\n100\nTrue\n0\n");
-    const auto w = open();
-    Module1::Flag_Start = false;
-    w->CheckBox1->setChecked(false);
-    EXPECT_EQ(dock.resets, 1);
-    EXPECT_TRUE(radiosEnabled(*w, false));
-    EXPECT_TRUE(Module1::Flag_Start);
-}
-
-TEST_F(SettingsAreaTest, ChoosingAModeSetsItWithoutComposing)
+TEST_F(SettingsAreaTest, ChoosingAModeRedrawsTheTileWhileTheOptionIsOn)
 {
     const auto w = open();
     w->CheckBox1->setChecked(true);
-    w->CheckBox1->setChecked(false);
-    w->CheckBox1->setChecked(true);
-    const int composed = dock.updates;
     for (int mode : { 3, 1, 0, 2 }) {
         SCOPED_TRACE(mode);
+        const int composed = dock.updates;
+        const QImage before = dock.lastTile;
         QTest::mouseClick(w->RadioButton1[static_cast<std::size_t>(mode)], Qt::LeftButton);
         EXPECT_EQ(Module1::MyDock, mode);
-        EXPECT_EQ(checkedMode(*w), mode);
-        EXPECT_TRUE(Module1::Flag_Radio);
+        EXPECT_EQ(dock.updates, composed + 1);
+        EXPECT_NE(dock.lastTile, before);
     }
-    EXPECT_EQ(dock.updates, composed);
+    w->CheckBox1->setChecked(false);
+    w->RadioButton1[1]->setChecked(true);
+    EXPECT_EQ(Module1::MyDock, 1);
+    EXPECT_EQ(dock.updates, 5) << "the option is off";
 }
 
 TEST_F(SettingsAreaTest, SliderShowsAndKeepsItsValue)

@@ -354,7 +354,6 @@ TEST_F(TileTest, BackgroundMonthAndTransparencyChangesWaitForTheNextComposition)
     window->Canvas4_MouseUp(0, 0);
     window->Canvas1_MouseUp(0, 0);
     window->Slider1->setValue(70);
-    window->RadioButton1[0]->setChecked(true);
     EXPECT_EQ(dock.updates, 1);
 
     window->Check_Day();

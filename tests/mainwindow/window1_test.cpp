@@ -306,17 +306,45 @@ TEST_F(Midnight, GridIsTheSameAsAtAFreshOpening)
     EXPECT_EQ(window->grid().cell(5).holiday, "元旦");
 }
 
-TEST_F(Midnight, SameDayNumberInALaterMonthChangesNothing)
+TEST_F(Midnight, AnyNewDateMovesTodayAndComposesTheTileOnce)
 {
-    Window1 &w = open();
-    w.Canvas4_MouseUp(0, 0);
-    const mainwindow::MonthGrid onView = w.grid();
-    clock.date = QDate(2015, 2, 8);
-    w.Timer1_Action();
-    EXPECT_EQ(w.windowTitle(), "12.8.月");
-    EXPECT_EQ(w.TukTxt->text(), "1");
-    EXPECT_EQ(w.Start_Month, 12);
-    EXPECT_TRUE(w.grid() == onView);
+    // clang-format off
+    const struct {
+        const char *name;
+        QDate before, after;
+        const char *title;
+        int todayCell;
+    } rows[] = {
+        {"resumed a month later", QDate(2014, 11, 8), QDate(2014, 12, 8), "12.8.月", 9},
+        {"clock set a month back", QDate(2014, 12, 8), QDate(2014, 11, 8), "11.8.土", 14},
+        {"clock set a year back", QDate(2015, 12, 8), QDate(2014, 12, 8), "12.8.月", 9},
+        {"midnight", QDate(2014, 12, 31), QDate(2015, 1, 1), "1.1.木", 5},
+    };
+    // clang-format on
+    settings::Settings s = savedAt(100, 100);
+    s.dock = true;
+    writeSettings(s);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        clock.date = row.before;
+        dock = testing_support::FakeDockTile();
+        Window1 &w = open();
+        // Two years back, away from every month of the table.
+        w.Canvas1_MouseUp(0, 0);
+        w.Canvas1_MouseUp(0, 0);
+        w.Timer1_Action();
+        ASSERT_EQ(dock.updates, 1);
+
+        clock.date = row.after;
+        w.Timer1_Action();
+        w.Timer1_Action();
+        EXPECT_EQ(w.windowTitle(), QString::fromUtf8(row.title));
+        EXPECT_EQ((std::tuple { w.viewYear(), w.viewMonth() }), (std::tuple { row.after.year(), row.after.month() }));
+        EXPECT_EQ((std::tuple { w.Start_Year, w.Start_Month, w.Start_Day }),
+            (std::tuple { row.after.year(), row.after.month(), row.after.day() }));
+        EXPECT_EQ(underlinedCells(w), std::vector<int> { row.todayCell });
+        EXPECT_EQ(dock.updates, 2);
+    }
 }
 
 TEST_F(Midnight, SmallTileFollowsTheNewDay)
@@ -345,21 +373,6 @@ TEST_F(Midnight, ShrinkingAfterMidnightShowsTheNewDay)
     w.Timer1_Action();
     w.Canvas6_MouseUp(0, 0);
     EXPECT_EQ(w.DayTxt->text(), " 1");
-}
-
-TEST_F(Midnight, DockTileIsComposedOnlyWhenTheDayChanges)
-{
-    settings::Settings s = savedAt(100, 100);
-    s.dock = true;
-    writeSettings(s);
-    clock.date = QDate(2014, 12, 31);
-    Window1 &w = open();
-    const int atOpening = dock.updates;
-    w.Timer1_Action();
-    EXPECT_EQ(dock.updates, atOpening);
-    clock.date = QDate(2015, 1, 1);
-    w.Timer1_Action();
-    EXPECT_EQ(dock.updates, atOpening + 1);
 }
 
 using SmallMode = WindowFixture;
