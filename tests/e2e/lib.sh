@@ -91,7 +91,7 @@ start_lumo() {
 
 # The calendar is found by its title, today's date: the tray icon is lumo's too.
 find_window() {
-    WIN=$(calendars | head -n1) && [ -n "$WIN" ]
+    WIN=$(calendars | sed -n 1p) && [ -n "$WIN" ]
 }
 
 calendars() {

@@ -37,7 +37,8 @@ start_tray() {
     E2E_PIDS+=("$TRAY_PID")
 }
 # The icon's window is lumo's, named Lumo (xdotool's --onlyvisible misses embedded windows).
-icon_shown() { ICON=$(xwininfo -root -tree | awk '/"Lumo": \("lumo"/ { print $1; exit }') && [ -n "$ICON" ]; }
+# awk reads the whole tree: stopping early would end xwininfo with SIGPIPE, a failure under pipefail.
+icon_shown() { ICON=$(xwininfo -root -tree | awk '/"Lumo": \("lumo"/ && !found { print $1; found = 1 }') && [ -n "$ICON" ]; }
 start_tray
 wait_until 10 icon_shown || fail "a tray started after lumo never got its icon"
 brought_back_by "a click on the tray icon" xdotool mousemove --window "$ICON" 5 5 click 1
