@@ -131,14 +131,8 @@ QString Window1::tileToolTip() const
     MonthGrid month;
     const int offset = calendar::Get_Week(today.year(), today.month(), 1);
     calendar::Cong_Day(today.year(), today.month(), offset, month);
-    QString text = QStringLiteral("%1年%2月%3日(%4)")
-                       .arg(today.year())
-                       .arg(today.month())
-                       .arg(today.day())
-                       .arg(weekdayCharacter(today.dayOfWeek() % 7 + 1));
-    const std::string &holiday = month.cell(today.day() + offset - 1).holiday;
-    if (!holiday.empty())
-        text += QLatin1Char(' ') + QString::fromStdString(holiday);
+    const QString text = fullDateText(today.year(), today.month(), today.day(), today.dayOfWeek() % 7 + 1,
+        month.cell(today.day() + offset - 1).holiday);
     return text + m_koyomi.almanacLines(today.year(), today.month(), today.day());
 }
 

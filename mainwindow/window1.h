@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -253,5 +254,9 @@ private:
 
 // The weekday character of a weekday number 1 = Sunday .. 7 = Saturday.
 QString weekdayCharacter(int weekday);
+
+// A day in full, "2014年12月23日(火)", then the holiday's name after a space if
+// there is one. weekday counts 1 = Sunday .. 7 = Saturday.
+QString fullDateText(int year, int month, int day, int weekday, const std::string &holiday);
 
 } // namespace mainwindow

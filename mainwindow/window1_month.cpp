@@ -20,6 +20,14 @@ QString weekdayCharacter(int weekday)
     return utf8(characters[weekday - 1]);
 }
 
+QString fullDateText(int year, int month, int day, int weekday, const std::string &holiday)
+{
+    QString text = QStringLiteral("%1年%2月%3日(%4)").arg(year).arg(month).arg(day).arg(weekdayCharacter(weekday));
+    if (!holiday.empty())
+        text += QLatin1Char(' ') + QString::fromStdString(holiday);
+    return text;
+}
+
 void Window1::Reset_Day()
 {
     m_grid.Reset_Day();
@@ -110,11 +118,7 @@ void Window1::nameCells(int year, int month, int offset)
         const int day = k - offset + 1;
         QString name;
         if (day >= 1 && day <= calendar::Month_Long(year, month)) {
-            const int weekday = (k - 1) % 7 + 1;
-            name = QStringLiteral("%1年%2月%3日(%4)").arg(year).arg(month).arg(day).arg(weekdayCharacter(weekday));
-            const std::string &holiday = m_grid.cell(k).holiday;
-            if (!holiday.empty())
-                name += QLatin1Char(' ') + QString::fromStdString(holiday);
+            name = fullDateText(year, month, day, (k - 1) % 7 + 1, m_grid.cell(k).holiday);
         }
         if (label->accessibleName() != name)
             label->setAccessibleName(name);
