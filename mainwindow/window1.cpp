@@ -2,6 +2,7 @@
 
 #include "mainwindow/window1.h"
 
+#include "calendar/calendar.h"
 #include "mainwindow/canvas.h"
 #include "mainwindow/static_text.h"
 #include "mainwindow/window1_support.h"
@@ -34,6 +35,28 @@ namespace
 
     constexpr int TimerPeriodMs = 1000;
 
+    // Tells the window when assistive technology starts or stops listening.
+    class AccessibilityObserver final : public QAccessible::ActivationObserver
+    {
+    public:
+        explicit AccessibilityObserver(std::function<void(bool)> changed)
+            : m_changed(std::move(changed))
+        {
+            QAccessible::installActivationObserver(this);
+        }
+        ~AccessibilityObserver() override
+        {
+            QAccessible::removeActivationObserver(this);
+        }
+        void accessibilityActiveChanged(bool active) override
+        {
+            m_changed(active);
+        }
+
+    private:
+        std::function<void(bool)> m_changed;
+    };
+
 } // namespace
 
 Window1::Window1(const Services &services, QString settingsPath, QWidget *parent)
@@ -61,6 +84,12 @@ Window1::Window1(const Services &services, QString settingsPath, QWidget *parent
     setAttribute(Qt::WA_AlwaysShowToolTips);
     setAttribute(Qt::WA_MacAlwaysShowToolWindow);
     createControls();
+    m_screenReader = QAccessible::isActive();
+    m_accessibility = std::make_unique<AccessibilityObserver>([this](bool active) {
+        m_screenReader = active;
+        if (active && D[1])
+            nameCells(m_viewYear, m_viewMonth, calendar::Get_Week(m_viewYear, m_viewMonth, 1));
+    });
 }
 
 Window1::~Window1()

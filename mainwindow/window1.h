@@ -6,6 +6,7 @@
 #include "mainwindow/window_layout.h"
 #include "settings/main_window_link.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QPointer>
 #include <QString>
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -250,6 +252,10 @@ private:
     // Every control that can take the focus, with its own focus policy.
     std::vector<std::pair<QWidget *, Qt::FocusPolicy>> m_focusPolicies;
     bool m_frameKnown = false;
+    // Whether assistive technology listens. Naming the day cells costs half of a
+    // month step, so they are named only then.
+    bool m_screenReader = false;
+    std::unique_ptr<QAccessible::ActivationObserver> m_accessibility;
 };
 
 // The weekday character of a weekday number 1 = Sunday .. 7 = Saturday.

@@ -63,7 +63,8 @@ void Window1::showMonth(int year, int month, int todayDay)
         Set_Bold(todayDay + offset - 1);
     calendar::Cong_Day(year, month, offset, m_grid);
     showCells();
-    nameCells(year, month, offset);
+    if (m_screenReader)
+        nameCells(year, month, offset);
     Disp_Day();
 }
 
