@@ -1,13 +1,75 @@
 #include "platform/system_dock_tile.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusServiceWatcher>
+#include <QDBusVariant>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
 namespace platform
 {
+
+namespace
+{
+
+    const QString HostService = QStringLiteral("org.kde.StatusNotifierWatcher");
+
+    // The X screen Qt draws on: the number after the dot of DISPLAY (":0.1"), 0 without one.
+    int xScreenNumber()
+    {
+        const QByteArray display = qgetenv("DISPLAY");
+        const qsizetype colon = display.lastIndexOf(':');
+        const qsizetype dot = display.indexOf('.', colon + 1);
+        return colon >= 0 && dot > colon ? std::atoi(display.constData() + dot + 1) : 0;
+    }
+
+    // An XEmbed tray owns the selection _NET_SYSTEM_TRAY_S<screen>.
+    bool xembedTrayPresent()
+    {
+        const auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (!x11)
+            return false;
+        xcb_connection_t *connection = x11->connection();
+        static xcb_atom_t selection = XCB_ATOM_NONE;
+        if (selection == XCB_ATOM_NONE) {
+            const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(xScreenNumber());
+            xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(connection,
+                xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.constData()), nullptr);
+            if (!atom)
+                return false;
+            selection = atom->atom;
+            std::free(atom);
+        }
+        xcb_get_selection_owner_reply_t *owner
+            = xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr);
+        const bool present = owner && owner->owner != XCB_WINDOW_NONE;
+        std::free(owner);
+        return present;
+    }
+
+    // A StatusNotifierItem watcher that has a host to show the items.
+    bool hostRegistered()
+    {
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            HostService, QStringLiteral("/StatusNotifierWatcher"), QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("Get"));
+        get << HostService << QStringLiteral("IsStatusNotifierHostRegistered");
+        const QDBusMessage reply = QDBusConnection::sessionBus().call(get, QDBus::Block, 500);
+        return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
+            && qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toBool();
+    }
+
+} // namespace
 
 SystemDockTile::SystemDockTile(QIcon normalIcon, QObject *parent)
     : QObject(parent)
@@ -40,11 +102,36 @@ void SystemDockTile::UpdateNow(const QImage &tile, const QString &toolTip)
 #endif
 }
 
+bool SystemDockTile::trayPresent() const
+{
+    return xembedTrayPresent() || (m_hostUp && hostRegistered());
+}
+
+void SystemDockTile::waitForTray()
+{
+    // The session bus tells when a host's watcher appears; whether it already
+    // has a host, and whether an XEmbed tray came, is asked once a second.
+    if (!m_hostWatch && QDBusConnection::sessionBus().isConnected()) {
+        m_hostWatch = new QDBusServiceWatcher(HostService, QDBusConnection::sessionBus(),
+            QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration, this);
+        connect(m_hostWatch, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+            m_hostUp = true;
+            if (m_trayWait->isActive())
+                showTrayIcon();
+        });
+        connect(m_hostWatch, &QDBusServiceWatcher::serviceUnregistered, this, [this] { m_hostUp = false; });
+        m_hostUp = QDBusConnection::sessionBus().interface()->isServiceRegistered(HostService);
+    }
+    m_trayWait->start();
+}
+
 void SystemDockTile::showTrayIcon()
 {
-    // Qt docks a tray icon only into a tray that exists when the icon is shown.
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        m_trayWait->start();
+    // Qt decides once per process between a D-Bus tray icon and an XEmbed one,
+    // the first time a tray icon is made or asked for: no host then means
+    // XEmbed for good. So Qt is not asked before a tray of either kind is there.
+    if (!m_tray && !trayPresent()) {
+        waitForTray();
         return;
     }
     m_trayWait->stop();

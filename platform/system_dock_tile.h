@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QDBusServiceWatcher;
 class QMenu;
 class QSystemTrayIcon;
 class QTimer;
@@ -17,8 +18,10 @@ namespace platform
 
 // The application icon shows the tile (the Dock tile on macOS, the task bar
 // elsewhere). Outside macOS a tray icon shows it too, as soon as a system tray
-// is there: a tray that starts after Lumo (a panel still loading at login) gets
-// it within a second. Once shown, Qt moves the icon to a restarted tray itself.
+// is there, of either kind: an X11 (XEmbed) tray, or a StatusNotifierItem host
+// on the session bus (KDE Plasma, GNOME's AppIndicator extension). A tray that
+// starts after Lumo (a panel still loading at login) gets it within a second.
+// Once shown, Qt moves the icon to a restarted tray itself.
 class SystemDockTile final : public QObject, public DockTile
 {
     Q_OBJECT
@@ -36,14 +39,18 @@ public:
 
 private:
     void showTrayIcon();
+    void waitForTray();
+    bool trayPresent() const;
 
     QIcon m_normalIcon;
     QIcon m_icon;
     QString m_toolTip;
     QPointer<QMenu> m_menu;
     QSystemTrayIcon *m_tray = nullptr;
-    // Looks for a tray while the tile is shown and no tray icon could be made.
+    // Look for a tray while the tile is shown and no tray icon could be made.
     QTimer *m_trayWait = nullptr;
+    QDBusServiceWatcher *m_hostWatch = nullptr;
+    bool m_hostUp = false;
 };
 
 } // namespace platform
