@@ -53,8 +53,8 @@ wait_until_ms() {
     done
 }
 
-# Starts Xvfb on the first free display number (and openbox with "wm"), and
-# exports DISPLAY.
+# Starts Xvfb on the first free display number (and a window manager with
+# "wm"), and exports DISPLAY.
 start_x() {
     local fdfile=$E2E_TMP/display
     : >"$fdfile"
@@ -63,13 +63,40 @@ start_x() {
     E2E_PIDS+=($!)
     wait_until 10 test -s "$fdfile" || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
     export DISPLAY=:$(head -n1 "$fdfile")
-    if [ "${1:-}" = wm ]; then
+    [ "${1:-}" != wm ] || start_wm
+}
+
+# The window manager the tests run under: LUMO_E2E_WM=openbox (the default) or
+# kwin, KDE's X11 window manager, without compositing. A kwin that is missing
+# or cannot start skips the test.
+start_wm() {
+    case ${LUMO_E2E_WM:-openbox} in
+    openbox)
         # A window mapped while openbox is still starting can stay unmapped:
         # wait for the command openbox runs once it is ready.
-        openbox --sm-disable --startup "touch $E2E_TMP/wm-ready" >"$E2E_TMP/openbox.log" 2>&1 &
+        openbox --sm-disable --startup "touch $E2E_TMP/wm-ready" >"$E2E_TMP/wm.log" 2>&1 &
         E2E_PIDS+=($!)
         wait_until 10 test -e "$E2E_TMP/wm-ready" || fail "openbox did not start"
-    fi
+        ;;
+    kwin)
+        command -v kwin_x11 >/dev/null || skip "kwin_x11 is not installed"
+        KWIN_COMPOSE=N LIBGL_ALWAYS_SOFTWARE=1 kwin_x11 --replace >"$E2E_TMP/wm.log" 2>&1 &
+        E2E_PIDS+=($!)
+        wait_until 20 kwin_ready || skip "kwin_x11 did not start: $(tail -n 5 "$E2E_TMP/wm.log")"
+        ;;
+    *) fail "unknown window manager LUMO_E2E_WM=$LUMO_E2E_WM" ;;
+    esac
+}
+
+# KWin manages windows once it has announced itself on the root window.
+kwin_ready() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+# Ends the test as skipped (CTest's SKIP_RETURN_CODE).
+skip() {
+    echo "SKIP: $*"
+    exit 77
 }
 
 # start_lumo [WRAPPER...]: starts lumo (behind an optional wrapper such as
@@ -83,7 +110,7 @@ start_lumo() {
     wait_until 10 find_window ||
         fail "no visible lumo window; processes: $(ps -o pid=,stat=,comm= -p "${E2E_PIDS[*]}" | xargs)," \
             "its windows: $(xdotool search --classname '^lumo$' | xargs)," \
-            "log: $(cat "$E2E_TMP/lumo.log" "$E2E_TMP/openbox.log" 2>/dev/null)"
+            "log: $(cat "$E2E_TMP/lumo.log" "$E2E_TMP/wm.log" 2>/dev/null)"
     LUMO_PID=$(xdotool getwindowpid "$WIN")
     [ "$LUMO_PID" = "$JOB_PID" ] || E2E_PIDS+=("$LUMO_PID")
     wait_until 5 window_drawn || fail "the lumo window was never drawn"

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Where the window manager has a say: a first start (no settings file) comes up
+# where the window manager places it, and a request to fill the screen leaves
+# the calendar as it was.
+source "$(dirname "$0")/lib.sh"
+
+start_x wm
+# A window that asks for a place carries "user specified location" in its size
+# hints. Three starts: under KWin a wrong one showed in most, not all.
+for start in 1 2 3; do
+    rm -rf "$(dirname "$PREFS")"
+    start_lumo
+    sleep 0.5
+    hints=$(xprop -id "$WIN" WM_NORMAL_HINTS)
+    [[ $hints != *"user specified location"* ]] ||
+        fail "first start $start asked for a place: $(grep location <<<"$hints" | xargs), at $(geometry)"
+    if [ $start -lt 3 ]; then
+        kill "$LUMO_PID"
+        wait_lumo_exit
+    fi
+done
+
+command -v wmctrl >/dev/null || skip "wmctrl is not installed"
+before=$(geometry)
+wmctrl -i -r "$WIN" -b add,fullscreen
+sleep 1
+[ "$(geometry)" = "$before" ] || fail "a full-screen request gave $(geometry), not $before"
+echo "ok"
