@@ -170,6 +170,11 @@ void Window1::changeEvent(QEvent *event)
     // An activated calendar takes the keys, whatever had the focus before.
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         focusVisibleControls();
+    // The window shows only a part of its surface: a window manager's request
+    // to fill the screen is turned down rather than show the rest.
+    constexpr Qt::WindowStates filling = Qt::WindowFullScreen | Qt::WindowMaximized;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & filling))
+        setWindowState(windowState() & ~filling);
     QWidget::changeEvent(event);
 }
 

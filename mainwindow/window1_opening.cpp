@@ -50,6 +50,10 @@ void Window1::Open()
         CheckBox1->setChecked(saved->dock);
         RadioButton1[static_cast<std::size_t>(std::clamp(saved->mode, 0, 3))]->setChecked(true);
         setWindowRect({ Win_Left, Win_Top, width(), height() });
+    } else {
+        // Nothing to correct: the window manager places the window, frame
+        // included, and may expose it before its geometry reaches Qt.
+        m_frameKnown = true;
     }
     Module1::Flag_Start = true;
 
