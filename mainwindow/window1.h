@@ -228,6 +228,9 @@ private:
     void showCells();
     void showDayText();
     void setWindowRect(const Rect &rect);
+    // Whether the window is the tile: then it has no title bar.
+    bool isTile() const;
+    void setTile(bool tile);
     std::vector<Rect> screenRects() const;
     // The screen the window is on.
     Rect screenRect() const;

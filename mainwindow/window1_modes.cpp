@@ -7,6 +7,7 @@
 #include "platform/screens.h"
 
 #include <QMouseEvent>
+#include <QWindow>
 
 namespace mainwindow
 {
@@ -14,14 +15,34 @@ namespace mainwindow
 Rect Window1::windowRect() const
 {
     const QRect g = geometry();
-    return { g.x(), g.y(), g.width(), g.height() };
+    const Rect granted { g.x(), g.y(), g.width(), g.height() };
+    return isTile() ? tileRect(granted) : granted;
 }
 
 void Window1::setWindowRect(const Rect &rect)
 {
+    setTile(rect.width == layout::SmallSize.width && rect.height == layout::SmallSize.height);
     setFixedSize(rect.width, rect.height);
     setGeometry(rect.left, rect.top, rect.width, rect.height);
     focusVisibleControls();
+}
+
+bool Window1::isTile() const
+{
+    return windowFlags().testFlag(Qt::FramelessWindowHint);
+}
+
+void Window1::setTile(bool tile)
+{
+    // A window manager may keep a window with a title bar at least as tall as
+    // the title bar (KWin does). The change goes to the window as it stands:
+    // setWindowFlags would unmap it, and the window manager place it again.
+    if (isTile() == tile)
+        return;
+    const Qt::WindowFlags flags = windowFlags() ^ Qt::FramelessWindowHint;
+    overrideWindowFlags(flags);
+    if (QWindow *window = windowHandle())
+        window->setFlags(flags);
 }
 
 void Window1::focusVisibleControls()

@@ -86,6 +86,11 @@ Rect largeWinRect(const Rect &window, const Rect &screen)
     return result;
 }
 
+Rect tileRect(const Rect &granted)
+{
+    return { granted.left, granted.top, layout::SmallSize.width, layout::SmallSize.height };
+}
+
 Rect settingsWinRect(const Rect &window, const Rect &screen)
 {
     Rect result { window.left, window.top, layout::SettingsSize.width, layout::SettingsSize.height };

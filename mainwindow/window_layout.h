@@ -108,6 +108,12 @@ Rect smallWinRect(const Rect &window, const Rect &screen);
 // its side of the screen. Undoes smallWinRect exactly.
 Rect largeWinRect(const Rect &window, const Rect &screen);
 
+// What a window shown as the tile counts as: where the window manager put it,
+// at the 19 x 14 Lumo asked for, whatever size it granted (KWin keeps a window
+// with a title bar at least as tall as the title bar). So the calendar comes
+// back from the tile exactly where it was.
+Rect tileRect(const Rect &granted);
+
 // The window widened to show its settings area, moved left when it would
 // otherwise run past the screen's right edge.
 Rect settingsWinRect(const Rect &window, const Rect &screen);

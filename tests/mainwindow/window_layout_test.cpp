@@ -7,6 +7,7 @@
 
 #include <limits>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 namespace mainwindow
@@ -80,6 +81,12 @@ TEST(SizeModes, TileKeepsTheCornerNearestItsSide)
         SCOPED_TRACE(row.name);
         EXPECT_EQ(mainwindow::smallWinRect(row.large, Screen1440), row.small);
         EXPECT_EQ(mainwindow::largeWinRect(row.small, Screen1440), row.large);
+        // A window manager granting the tile more room (a title bar's height) leaves it there.
+        for (const auto &[width, height] : { std::pair { 19, 41 }, std::pair { 60, 34 } }) {
+            const Rect granted { row.small.left, row.small.top, width, height };
+            EXPECT_EQ(mainwindow::largeWinRect(mainwindow::tileRect(granted), Screen1440), row.large)
+                << width << " x " << height;
+        }
     }
 }
 
