@@ -60,9 +60,8 @@ namespace
     // A StatusNotifierItem watcher that has a host to show the items.
     bool hostRegistered()
     {
-        QDBusMessage get = QDBusMessage::createMethodCall(
-            HostService, QStringLiteral("/StatusNotifierWatcher"), QStringLiteral("org.freedesktop.DBus.Properties"),
-            QStringLiteral("Get"));
+        QDBusMessage get = QDBusMessage::createMethodCall(HostService, QStringLiteral("/StatusNotifierWatcher"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
         get << HostService << QStringLiteral("IsStatusNotifierHostRegistered");
         const QDBusMessage reply = QDBusConnection::sessionBus().call(get, QDBus::Block, 500);
         return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
