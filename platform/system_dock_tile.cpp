@@ -37,9 +37,9 @@ namespace
     bool xembedTrayPresent()
     {
         const auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-        if (!x11)
+        xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+        if (!connection)
             return false;
-        xcb_connection_t *connection = x11->connection();
         static xcb_atom_t selection = XCB_ATOM_NONE;
         if (selection == XCB_ATOM_NONE) {
             const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(xScreenNumber());
