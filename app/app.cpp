@@ -1,5 +1,6 @@
 #include "app/app.h"
 
+#include "app/activation.h"
 #include "app/menu.h"
 #include "app/single_instance.h"
 #include "app/unix_signals.h"
@@ -20,7 +21,6 @@
 #include <QSessionManager>
 #include <QTranslator>
 
-#include <cstdio>
 
 namespace app
 {
@@ -57,19 +57,8 @@ App::~App()
     m_window1.reset();
 }
 
-int App::run()
+int App::run(SingleInstance &instance)
 {
-    auto *instance = new SingleInstance(this);
-    switch (instance->claim()) {
-    case SingleInstance::Claim::First:
-        break;
-    case SingleInstance::Claim::HandedOver:
-        return 0;
-    case SingleInstance::Claim::NoAnswer:
-        std::fputs("lumo: another Lumo is running but does not answer\n", stderr);
-        return 1;
-    }
-
     const mainwindow::Services services { *m_clock, *m_screens, *m_pictures, *m_colorPicker, *m_dockTile };
     m_window1 = std::make_unique<mainwindow::Window1>(services, settings::settingsFilePath());
     mainwindow::Window1 *window1 = m_window1.get();
@@ -89,15 +78,12 @@ int App::run()
 #endif
     // A click on the tray icon, its menu's show command and a second start all
     // bring the calendar back, minimised or not.
-    const auto bringToFront = [window1] {
-        window1->showNormal();
-        window1->raise();
-        window1->activateWindow();
-    };
-    connect(m_menu->showAction(), &QAction::triggered, window1, bringToFront);
-    connect(instance, &SingleInstance::activationRequested, window1, bringToFront);
+    const auto bringBack = [window1] { bringToFront(window1, {}); };
+    connect(m_menu->showAction(), &QAction::triggered, window1, bringBack);
+    connect(&instance, &SingleInstance::activationRequested, window1,
+        [window1](const Activation &request) { bringToFront(window1, request); });
     m_dockTile->setMenu(m_menu->contextMenu());
-    m_dockTile->activated = bringToFront;
+    m_dockTile->activated = bringBack;
 
     connect(m_signals, &UnixSignals::terminationRequested, window1, [window1] { window1->FileQuit(); });
     // A user who logs out with Lumo open finds it where it was; one who cancels
@@ -107,6 +93,7 @@ int App::run()
 
     window1->Open();
     window1->show();
+    instance.serve();
     return exec();
 }
 
