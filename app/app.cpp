@@ -15,11 +15,8 @@
 
 #include <QAction>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMenu>
 #include <QSessionManager>
-#include <QTranslator>
 
 
 namespace app
@@ -37,11 +34,6 @@ App::App(int &argc, char **argv)
     // commands, which save first.
     setQuitOnLastWindowClosed(false);
     platform::installFontSubstitutions();
-    // Qt's own dialogs (the colour dialog's buttons and labels) in the user's language.
-    auto *qtTranslator = new QTranslator(this);
-    if (qtTranslator->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(qtTranslator);
 
     m_clock = std::make_unique<platform::SystemClock>();
     m_screens = std::make_unique<platform::QtScreens>();
