@@ -15,12 +15,39 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QImage>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QSessionManager>
+#include <QSvgRenderer>
 
 
 namespace app
 {
+
+namespace
+{
+
+    // The icon drawn once in the two sizes window managers pick from: as an
+    // SVG icon it would load the icon-engine plugin and draw four sizes at
+    // every start.
+    QIcon applicationIcon()
+    {
+        QSvgRenderer renderer(QStringLiteral(":/icons/lumo.svg"));
+        QIcon icon;
+        for (const int size : { 32, 64 }) {
+            QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            renderer.render(&painter);
+            painter.end();
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
+        return icon;
+    }
+
+} // namespace
 
 App::App(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -29,7 +56,7 @@ App::App(int &argc, char **argv)
     setApplicationName(QStringLiteral("Lumo"));
     setApplicationVersion(QStringLiteral(LUMO_VERSION));
     setDesktopFileName(QStringLiteral("lumo"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/lumo.svg")));
+    setWindowIcon(applicationIcon());
     // The application ends only through the calendar's close and quit
     // commands, which save first.
     setQuitOnLastWindowClosed(false);
