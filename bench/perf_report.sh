@@ -215,8 +215,9 @@ startup_ratio=$(awk -v l="${ms_med[lumo]}" -v b="${ms_med[bare]}" 'BEGIN { print
 rss_delta=$(awk -v l="${rss_med[lumo]}" -v b="${rss_med[bare]}" 'BEGIN { printf "%+.1f", (l - b) / 1024 }')
 almanac_ratio=$(awk -v l="${ms_med[lumo_almanac]}" -v b="${ms_med[bare]}" 'BEGIN { printf "%.2f", l / b }')
 almanac_delta=$(awk -v l="${rss_med[lumo_almanac]}" -v b="${rss_med[bare]}" 'BEGIN { printf "%+.1f", (l - b) / 1024 }')
-# The almanac's month step, in microseconds (Google Benchmark prints "us").
-almanac_step=$(awk '$1 == "BM_MonthStepAlmanac_median" { print ($3 == "ns") ? $2 / 1000 : ($3 == "ms") ? $2 * 1000 : $2 }' "$tmp/micro.txt")
+# The almanac's month step in CPU microseconds (Google Benchmark prints "us"):
+# on a shared machine the wall time also counts the wait for a core.
+almanac_step=$(awk '$1 == "BM_MonthStepAlmanac_median" { print ($5 == "ns") ? $4 / 1000 : ($5 == "ms") ? $4 * 1000 : $4 }' "$tmp/micro.txt")
 almanac_step=${almanac_step:-0}
 
 program_row() {
@@ -230,6 +231,8 @@ describe() {
     case $1 in
         BM_MonthStep) echo "one month step: the month-forward button's release through the window's repaint" ;;
         BM_MonthStepAlmanac) echo "the same month step with the almanac (暦注) shown" ;;
+        BM_KoyomiMonthCold) echo "the almanac of every day of a month, its year computed afresh" ;;
+        BM_KoyomiMonthCached) echo "the almanac of every day of a month, its year already kept" ;;
         BM_DrawDock/0) echo "one tile composition, the whole month" ;;
         BM_DrawDock/1) echo "one tile composition, month, day and weekday" ;;
         BM_DrawDock/2) echo "one tile composition, the day" ;;
@@ -311,7 +314,7 @@ EOF
 | Almanac and Dockアイコン on: start-up within 1.10× of the floor | ${ms_med[lumo_almanac]} ms: ${almanac_ratio}× | $(mark "$(ok "$almanac_ratio <= 1.10")") |
 | Almanac and Dockアイコン on: resident memory within 5 MiB of the floor | $(mib "${rss_med[lumo_almanac]}") MiB: $almanac_delta MiB | $(mark "$(ok "${rss_med[lumo_almanac]} - ${rss_med[bare]} <= 5 * 1024")") |
 | Almanac and Dockアイコン on: idle CPU under 10 ms per minute | ${idle_med[lumo_almanac]} ms | $(mark "$(ok "${idle_med[lumo_almanac]} < 10")") |
-| Month step with the almanac under 100 µs | ${almanac_step} µs | $(mark "$(ok "$almanac_step > 0 && $almanac_step < 100")") |
+| Month step with the almanac under 100 µs of CPU | ${almanac_step} µs | $(mark "$(ok "$almanac_step > 0 && $almanac_step < 100")") |
 EOF
     # The findings are written by hand; a new run keeps them.
     if [ "$out" != - ] && [ -f "$out" ]; then
