@@ -1,5 +1,6 @@
 #include "app/app.h"
 
+#include "app/activation.h"
 #include "app/menu.h"
 #include "app/single_instance.h"
 #include "app/unix_signals.h"
@@ -14,16 +15,39 @@
 
 #include <QAction>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
+#include <QImage>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QSessionManager>
-#include <QTranslator>
+#include <QSvgRenderer>
 
-#include <cstdio>
 
 namespace app
 {
+
+namespace
+{
+
+    // The icon drawn once in the two sizes window managers pick from: as an
+    // SVG icon it would load the icon-engine plugin and draw four sizes at
+    // every start.
+    QIcon applicationIcon()
+    {
+        QSvgRenderer renderer(QStringLiteral(":/icons/lumo.svg"));
+        QIcon icon;
+        for (const int size : { 32, 64 }) {
+            QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            renderer.render(&painter);
+            painter.end();
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
+        return icon;
+    }
+
+} // namespace
 
 App::App(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -32,16 +56,11 @@ App::App(int &argc, char **argv)
     setApplicationName(QStringLiteral("Lumo"));
     setApplicationVersion(QStringLiteral(LUMO_VERSION));
     setDesktopFileName(QStringLiteral("lumo"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/lumo.svg")));
+    setWindowIcon(applicationIcon());
     // The application ends only through the calendar's close and quit
     // commands, which save first.
     setQuitOnLastWindowClosed(false);
     platform::installFontSubstitutions();
-    // Qt's own dialogs (the colour dialog's buttons and labels) in the user's language.
-    auto *qtTranslator = new QTranslator(this);
-    if (qtTranslator->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(qtTranslator);
 
     m_clock = std::make_unique<platform::SystemClock>();
     m_screens = std::make_unique<platform::QtScreens>();
@@ -57,19 +76,8 @@ App::~App()
     m_window1.reset();
 }
 
-int App::run()
+int App::run(SingleInstance &instance)
 {
-    auto *instance = new SingleInstance(this);
-    switch (instance->claim()) {
-    case SingleInstance::Claim::First:
-        break;
-    case SingleInstance::Claim::HandedOver:
-        return 0;
-    case SingleInstance::Claim::NoAnswer:
-        std::fputs("lumo: another Lumo is running but does not answer\n", stderr);
-        return 1;
-    }
-
     const mainwindow::Services services { *m_clock, *m_screens, *m_pictures, *m_colorPicker, *m_dockTile };
     m_window1 = std::make_unique<mainwindow::Window1>(services, settings::settingsFilePath());
     mainwindow::Window1 *window1 = m_window1.get();
@@ -89,15 +97,12 @@ int App::run()
 #endif
     // A click on the tray icon, its menu's show command and a second start all
     // bring the calendar back, minimised or not.
-    const auto bringToFront = [window1] {
-        window1->showNormal();
-        window1->raise();
-        window1->activateWindow();
-    };
-    connect(m_menu->showAction(), &QAction::triggered, window1, bringToFront);
-    connect(instance, &SingleInstance::activationRequested, window1, bringToFront);
+    const auto bringBack = [window1] { bringToFront(window1, {}); };
+    connect(m_menu->showAction(), &QAction::triggered, window1, bringBack);
+    connect(&instance, &SingleInstance::activationRequested, window1,
+        [window1](const Activation &request) { bringToFront(window1, request); });
     m_dockTile->setMenu(m_menu->contextMenu());
-    m_dockTile->activated = bringToFront;
+    m_dockTile->activated = bringBack;
 
     connect(m_signals, &UnixSignals::terminationRequested, window1, [window1] { window1->FileQuit(); });
     // A user who logs out with Lumo open finds it where it was; one who cancels
@@ -107,6 +112,7 @@ int App::run()
 
     window1->Open();
     window1->show();
+    instance.serve();
     return exec();
 }
 

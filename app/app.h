@@ -22,6 +22,7 @@ namespace app
 {
 
 class Menu;
+class SingleInstance;
 class UnixSignals;
 
 // The application object: owns the platform services, the menu and the main
@@ -34,8 +35,9 @@ public:
     App(int &argc, char **argv);
     ~App() override;
 
-    // Opens the main window and runs the event loop until the application quits.
-    int run();
+    // Opens the main window, answers later starts through the instance that
+    // claimed this start, and runs the event loop until the application quits.
+    int run(SingleInstance &instance);
 
     // Shows the preferences window with the main window's choices copied in.
     bool My_Pref();

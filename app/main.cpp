@@ -1,4 +1,6 @@
+#include "app/activation.h"
 #include "app/app.h"
+#include "app/single_instance.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +33,22 @@ int main(int argc, char **argv)
         && std::getenv("DISPLAY") != nullptr)
         setenv("QT_QPA_PLATFORM", "xcb", 1);
 
+    // The hand-over comes first: a later start ends without loading the
+    // toolkit's display connection, fonts or window.
+    const app::Activation launch = app::launchActivation();
+    app::SingleInstance instance;
+    switch (instance.claim(launch)) {
+    case app::SingleInstance::Claim::First:
+        break;
+    case app::SingleInstance::Claim::HandedOver:
+        app::completeStartup(launch.startupId);
+        return 0;
+    case app::SingleInstance::Claim::NoAnswer:
+        app::completeStartup(launch.startupId);
+        std::fputs("lumo: another Lumo is running but does not answer\n", stderr);
+        return 1;
+    }
+
     app::App application(argc, argv);
-    return application.run();
+    return application.run(instance);
 }

@@ -1,6 +1,7 @@
 // The cost of the calendar window's two busiest paths on the offscreen
 // platform: one month step (the release of the month-forward button through
-// the window's repaint) and one composition of the tile picture.
+// the window's repaint), with the almanac off and on, and one composition of
+// the tile picture.
 
 #include "fakes.h"
 #include "mainwindow/window1.h"
@@ -48,9 +49,10 @@ int monthIndex(const mainwindow::Window1 &w)
     return w.viewYear() * 12 + w.viewMonth() - 1;
 }
 
-void BM_MonthStep(benchmark::State &state)
+void monthSteps(benchmark::State &state, bool almanac)
 {
     Bench b;
+    b.window.setKoyomiShown(almanac);
     const int first = monthIndex(b.window);
     for (auto _ : state) {
         b.window.Canvas4_MouseUp(10, 7);
@@ -59,7 +61,18 @@ void BM_MonthStep(benchmark::State &state)
     if (monthIndex(b.window) - first != static_cast<int>(state.iterations()))
         state.SkipWithError("the month on view did not move one month per step");
 }
+
+void BM_MonthStep(benchmark::State &state)
+{
+    monthSteps(state, false);
+}
 BENCHMARK(BM_MonthStep)->Unit(benchmark::kMicrosecond);
+
+void BM_MonthStepAlmanac(benchmark::State &state)
+{
+    monthSteps(state, true);
+}
+BENCHMARK(BM_MonthStepAlmanac)->Unit(benchmark::kMicrosecond);
 
 // Arg: the tile mode, 0 the whole month, 1 month-day-weekday, 2 the day, 3 the weekday.
 void BM_DrawDock(benchmark::State &state)

@@ -2,6 +2,7 @@
 // preferences command, which widens the calendar or opens "設定".
 #include "app/app.h"
 #include "app/menu.h"
+#include "app/single_instance.h"
 #include "mainwindow/window1.h"
 #include "settings/window2.h"
 
@@ -117,12 +118,15 @@ int main(int argc, char **argv)
         return 1;
     for (const char *variable : { "HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "TMPDIR" })
         qputenv(variable, QFile::encodeName(home.path()));
+    app::SingleInstance instance;
+    if (instance.claim({}) != app::SingleInstance::Claim::First)
+        return 1;
     app::App application(argc, argv);
     int result = 1;
     QTimer::singleShot(0, &application, [&result] {
         result = RUN_ALL_TESTS();
         QCoreApplication::exit(0);
     });
-    application.run();
+    application.run(instance);
     return result;
 }
