@@ -101,3 +101,13 @@ package: deps
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+
+# A seeded mutation run over FILES (not part of `make test`): how many small
+# faults planted in each file the tests catch, in its own build folder.
+# `make mutate FILES="calendar/koyomi.cpp calendar/holidays.cpp" MUTATE_FLAGS="--count 60 -v"`
+.PHONY: mutate
+FILES ?=
+MUTATE_FLAGS ?=
+mutate: test-deps
+	@test -n "$(FILES)" || { echo 'usage: make mutate FILES="calendar/koyomi.cpp ..."'; exit 2; }
+	./scripts/mutate --jobs $(JOBS) $(MUTATE_FLAGS) $(FILES)

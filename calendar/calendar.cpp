@@ -11,17 +11,24 @@ int Get_Week(int year, int month, int day)
 {
     if (year <= 1582)
         return 8;
+    return prolepticWeekday(year, month, day);
+}
+
+int prolepticWeekday(int year, int month, int day)
+{
+    // The calendar repeats every 400 years (146097 days, a whole number of
+    // weeks), so any year may be replaced by one in [2000, 2399] with the same
+    // remainder; that keeps every term below non-negative and small.
+    std::int64_t y = 2000 + (static_cast<std::int64_t>(year) % 400 + 400) % 400; // [2000, 2399]
+    std::int64_t m = month;
     // January and February count as months 13 and 14 of the previous year, so
     // the leap day falls at the end of the counted year.
-    std::int64_t y = year; // [1582, 2^31 - 1]
-    std::int64_t m = month;
     if (month == 1 || month == 2) {
         y -= 1;
         m += 12;
     }
-    // 64-bit, so the sum cannot overflow for any int year; every term is
-    // non-negative for the months and days Lumo passes, and the remainder is
-    // brought into [0, 6] for any other input as well.
+    // The remainder is brought into [0, 6] for months and days Lumo never
+    // passes as well.
     const std::int64_t s = y + y / 4 - y / 100 + y / 400 + (13 * m + 8) / 5 + day;
     const std::int64_t r = ((s % 7) + 7) % 7; // [0, 6]
     return static_cast<int>(r) + 1;

@@ -10,6 +10,11 @@ namespace calendar
 // year before 1583 (8 is not a weekday). Valid for every int year after 1582.
 int Get_Week(int year, int month, int day);
 
+// Returns the weekday of year-month-day on the proleptic Gregorian calendar,
+// 1 = Sunday .. 7 = Saturday, for every int year: astronomical numbering, so
+// year 0 is 1 BC and -1 is 2 BC. The month grid uses it for years before 1583.
+int prolepticWeekday(int year, int month, int day);
+
 // Returns the number of days of the month (28 to 31). Months outside 1..12 give
 // 30 and are never passed by Lumo.
 int Month_Long(int year, int month);

@@ -9,13 +9,22 @@
 //
 // Exit status: 0 when every disagreement has an event within MINUTES (default
 // 2) of midnight, 1 otherwise.
+//
+//   node tools/check_koyomi.mjs --reference koyomi.txt > koyomi_reference.txt
+//
+// writes instead the reference the calendar tests compare the almanac with:
+// the first days of the lunar months and the days of the solar terms and
+// seasonal days of every year, and the days on which the two disagree because
+// of an event within MINUTES (here default 1) of midnight. Any other
+// disagreement is reported on stderr and fails.
 
 import { readFileSync } from 'node:fs';
 import * as Astronomy from 'astronomy-engine';
 
 const DAY = 86400000;
 const JST = 9 * 3600000;
-const MINUTES = Number(process.env.MINUTES ?? 2);
+const reference = process.argv[2] === '--reference';
+const MINUTES = Number(process.env.MINUTES ?? (reference ? 1 : 2));
 
 const ROKUYO = ['大安', '赤口', '先勝', '友引', '先負', '仏滅'];
 // By the Sun's longitude / 15, from 春分 at 0 degrees.
@@ -101,11 +110,10 @@ function sui(year, out) {
     }
 }
 
-function names(year) {
-    const m = new Map();
-    const add = (day, name) => m.set(day, [...(m.get(day) ?? []), name]);
-    for (let i = 0; i < 24; ++i)
-        add(termDay(year, i), SEKKI[i]);
+// The days of the year's solar terms (by SEKKI index), then of its seasonal
+// days in the order they are listed on a day: [[day, name]...].
+function namedDays(year) {
+    const terms = SEKKI.map((name, i) => [termDay(year, i), name]);
     const risshun = termDay(year, 21);
     const extra = [
         [risshun - 1, '節分'], [termDay(year, 0) - 3, '彼岸入り'], [termDay(year, 12) - 3, '彼岸入り'],
@@ -116,13 +124,30 @@ function names(year) {
     ];
     const order = ['節分', '彼岸入り', '彼岸明け', '八十八夜', '入梅', '半夏生', '土用入り', '二百十日', '二百二十日'];
     extra.sort((a, b) => order.indexOf(a[1]) - order.indexOf(b[1]));
-    for (const [day, name] of extra)
-        add(day, name);
+    return [...terms, ...extra];
+}
+
+function names(year) {
+    const m = new Map();
+    for (const [day, name] of namedDays(year))
+        m.set(day, [...(m.get(day) ?? []), name]);
     return m;
 }
 
+// The almanac of every day of year: Map day -> [month, date, leap, names].
+function almanac(year) {
+    const lunar = new Map();
+    sui(year, lunar);
+    sui(year + 1, lunar);
+    const dayNames = names(year);
+    const out = new Map();
+    for (let day = utcDay(year, 1, 1); day < utcDay(year + 1, 1, 1); ++day)
+        out.set(day, [...lunar.get(day), (dayNames.get(day) ?? []).join(',')]);
+    return out;
+}
+
 const ours = new Map();
-for (const line of readFileSync(process.argv[2] ?? '/dev/stdin', 'utf8').split('\n')) {
+for (const line of readFileSync(process.argv[reference ? 3 : 2] ?? '/dev/stdin', 'utf8').split('\n')) {
     if (line)
         ours.set(line.slice(0, 10), line);
 }
@@ -133,14 +158,8 @@ const last = Math.max(...years);
 let compared = 0;
 const disagreements = [];
 for (let year = first; year <= last; ++year) {
-    const lunar = new Map();
-    sui(year, lunar);
-    sui(year + 1, lunar);
-    const dayNames = names(year);
-    for (let day = utcDay(year, 1, 1); day < utcDay(year + 1, 1, 1); ++day) {
-        const [month, date, leap] = lunar.get(day);
-        const theirs = [iso(day), month, date, leap, ROKUYO[(month + date) % 6], (dayNames.get(day) ?? []).join(',')]
-            .join('\t');
+    for (const [day, [month, date, leap, dayNames]] of almanac(year)) {
+        const theirs = [iso(day), month, date, leap, ROKUYO[(month + date) % 6], dayNames].join('\t');
         const mine = ours.get(iso(day));
         ++compared;
         if (mine !== theirs)
@@ -170,6 +189,8 @@ function nearMidnight(day, runStart) {
         .sort((a, b) => Math.abs(a.offset) - Math.abs(b.offset));
 }
 
+const log = reference ? console.error : console.log;
+const skip = [];
 let unexplained = 0;
 let runStart = null;
 let previous = null;
@@ -181,13 +202,44 @@ for (const { day, mine, theirs } of disagreements) {
     const explained = near.length > 0 && Math.abs(near[0].offset) <= MINUTES;
     if (!explained)
         ++unexplained;
-    console.log(`${explained ? 'midnight' : 'DIFFERS '}  lumo: ${mine}`);
-    console.log(`          lib:  ${theirs}`);
+    else
+        skip.push(day);
+    log(`${explained ? 'midnight' : 'DIFFERS '}  lumo: ${mine}`);
+    log(`          lib:  ${theirs}`);
     for (const e of near) {
         const at = new Date(e.ms + JST).toISOString().slice(0, 19).replace('T', ' ');
-        console.log(`          ${e.what} at ${at} JST (${(e.offset * 60).toFixed(0)} s from midnight)`);
+        log(`          ${e.what} at ${at} JST (${(e.offset * 60).toFixed(0)} s from midnight)`);
     }
 }
-console.log(`${compared} days ${first}-${last}, ${compared - disagreements.length} agree, ` +
+if (reference && unexplained === 0) {
+    const lines = [
+        `# Every new-moon day and every solar-term and seasonal day (JST) of ${first}-${last}, computed by the`,
+        '# astronomy-engine package (apparent longitudes; no dependency of Lumo), for the almanac test.',
+        '# Regenerate with (in any scratch folder, here /tmp/ae):',
+        '#   npm install --prefix /tmp/ae astronomy-engine && cp tools/check_koyomi.mjs /tmp/ae/',
+        `#   build/lumo-koyomi ${first} ${last} > /tmp/ae/koyomi.txt`,
+        '#   node /tmp/ae/check_koyomi.mjs --reference /tmp/ae/koyomi.txt > tests/data/koyomi_reference.txt',
+        '# Days are numbered from 1 January of the line\'s year = 1.',
+        '# M year day.month...: the first day and number of each lunar month, from the one holding',
+        '#   1 January; ".L" after the number marks a leap month.',
+        '# N year days...: the 24 solar terms from 春分 (the Sun at 0 degrees) to 啓蟄, then',
+        '#   節分, 彼岸入り (spring, autumn), 彼岸明け (spring, autumn), 八十八夜, 入梅, 半夏生,',
+        '#   土用入り (winter, spring, summer, autumn), 二百十日, 二百二十日.',
+        `# S date...: days not compared, where an event within ${MINUTES} min of midnight puts Lumo a day`,
+        '#   off the ephemeris.',
+    ];
+    for (let year = first; year <= last; ++year) {
+        const jan1 = utcDay(year, 1, 1);
+        const starts = [];
+        for (const [day, [month, date, leap]] of almanac(year))
+            if (date === 1 || day === jan1)
+                starts.push(`${day - date + 1 - jan1 + 1}.${month}${leap ? '.L' : ''}`);
+        lines.push(`M ${year} ${starts.join(' ')}`);
+        lines.push(`N ${year} ${namedDays(year).map(([day]) => day - jan1 + 1).join(' ')}`);
+    }
+    lines.push(`S ${skip.map(iso).join(' ')}`);
+    console.log(lines.join('\n'));
+}
+log(`${compared} days ${first}-${last}, ${compared - disagreements.length} agree, ` +
     `${disagreements.length} differ, ${unexplained} without an event within ${MINUTES} min of midnight`);
 process.exit(unexplained === 0 ? 0 : 1);

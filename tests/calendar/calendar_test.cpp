@@ -7,6 +7,7 @@
 
 using calendar::Get_Week;
 using calendar::Month_Long;
+using calendar::prolepticWeekday;
 using calendar::Second_Monday;
 namespace chr = std::chrono;
 
@@ -27,12 +28,15 @@ TEST(GetWeek, KnownDates)
     }
 }
 
-// Every day from 1583 to 2999 against the standard library, and each day one
-// weekday after the one before; month lengths and second Mondays on the way.
-TEST(GetWeek, WalksFrom1583To2999)
+// Every day from 401 BC (year -400) to 2999 against the standard library's
+// proleptic Gregorian calendar, and each day one weekday after the one before,
+// through year 0 and the change of 1582; Get_Week agrees from 1583 and gives 8
+// before. Month lengths and second Mondays on the way.
+TEST(GetWeek, WalksFromYearMinus400To2999)
 {
-    int previous = 6; // 31 December 1582 was a Friday
-    for (int year = 1583; year <= 2999; ++year) {
+    constexpr int first = -400;
+    int previous = static_cast<int>(chr::weekday { chr::sys_days { chr::year { first - 1 } / 12 / 31 } }.c_encoding()) + 1;
+    for (int year = first; year <= 2999; ++year) {
         int yearLength = 0;
         for (int month = 1; month <= 12; ++month) {
             const chr::year_month ym { chr::year { year }, chr::month { static_cast<unsigned>(month) } };
@@ -41,13 +45,14 @@ TEST(GetWeek, WalksFrom1583To2999)
                 << year << '-' << month;
             yearLength += length;
             const chr::year_month_day second { ym / chr::Monday[2] };
-            ASSERT_EQ(Second_Monday(Get_Week(year, month, 1)), static_cast<int>(unsigned { second.day() }))
+            ASSERT_EQ(Second_Monday(prolepticWeekday(year, month, 1)), static_cast<int>(unsigned { second.day() }))
                 << year << '-' << month;
             for (int day = 1; day <= length; ++day) {
-                const int weekday = Get_Week(year, month, day);
+                const int weekday = prolepticWeekday(year, month, day);
                 const chr::weekday oracle { chr::sys_days { ym / chr::day { static_cast<unsigned>(day) } } };
                 ASSERT_EQ(weekday, static_cast<int>(oracle.c_encoding()) + 1) << year << '-' << month << '-' << day;
                 ASSERT_EQ(weekday, previous % 7 + 1) << year << '-' << month << '-' << day;
+                ASSERT_EQ(Get_Week(year, month, day), year < 1583 ? 8 : weekday) << year << '-' << month << '-' << day;
                 previous = weekday;
             }
         }
@@ -59,16 +64,23 @@ TEST(GetWeek, WalksFrom1583To2999)
 // so a year far out must agree with its counterpart near today.
 TEST(GetWeek, HugeYearsRepeatEvery400Years)
 {
-    for (const int year : { INT_MAX, INT_MAX - 1, INT_MAX - 399, 1700000000, 2000000001 }) {
+    for (const int year : { INT_MAX, INT_MAX - 1, INT_MAX - 399, 1700000000, 2000000001, INT_MIN, INT_MIN + 1, -1700000001 }) {
         const int near = 2000 + year % 400;
         for (int month = 1; month <= 12; ++month) {
             ASSERT_EQ(Month_Long(year, month), Month_Long(near, month)) << year << '-' << month;
-            for (int day = 1; day <= Month_Long(year, month); ++day)
-                ASSERT_EQ(Get_Week(year, month, day), Get_Week(near, month, day)) << year << '-' << month << '-' << day;
+            for (int day = 1; day <= Month_Long(year, month); ++day) {
+                ASSERT_EQ(prolepticWeekday(year, month, day), prolepticWeekday(near, month, day))
+                    << year << '-' << month << '-' << day;
+                if (year > 0) {
+                    ASSERT_EQ(Get_Week(year, month, day), Get_Week(near, month, day));
+                }
+            }
         }
     }
-    // 31 December of the year before INT_MAX runs on into 1 January.
+    // 31 December of the year before INT_MAX runs on into 1 January, and the
+    // year INT_MIN into the next.
     EXPECT_EQ(Get_Week(INT_MAX, 1, 1), Get_Week(INT_MAX - 1, 12, 31) % 7 + 1);
+    EXPECT_EQ(prolepticWeekday(INT_MIN + 1, 1, 1), prolepticWeekday(INT_MIN, 12, 31) % 7 + 1);
 }
 
 TEST(MonthLong, LeapYearRule)

@@ -25,3 +25,23 @@ TEST(Nen, EraYearOfEachBoundary)
     for (const Row &r : rows)
         EXPECT_EQ(calendar::Nen(r.year), r.text) << r.year;
 }
+
+TEST(NenOfMonth, EraInForceOnTheFirstOfTheMonth)
+{
+    struct Row {
+        int year, month;
+        const char *text;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {INT_MIN, 1, "年"}, {1867, 12, "年"}, {1868, 1, "明治元年"}, {1869, 1, "明治2年"},
+        {1912, 7, "明治45年"}, {1912, 8, "大正元年"}, {1913, 1, "大正2年"},
+        {1926, 12, "大正15年"}, {1927, 1, "昭和2年"},
+        {1989, 1, "昭和64年"}, {1989, 2, "平成元年"},
+        {2019, 4, "平成31年"}, {2019, 5, "令和元年"}, {2020, 1, "令和2年"},
+        {INT_MAX, 12, "令和2147481629年"},
+    };
+    // clang-format on
+    for (const Row &r : rows)
+        EXPECT_EQ(calendar::nenOfMonth(r.year, r.month), r.text) << r.year << '-' << r.month;
+}
