@@ -37,7 +37,7 @@ public:
     // Opens the main window and runs the event loop until the application quits.
     int run();
 
-    // Shows the preferences window with the main window's choices copied in.
+    // Shows the preferences window, which shows the run's settings.
     bool My_Pref();
     // Keeps the preferences item visible whenever the menus are brought up to date.
     void EnableMenuItems();
