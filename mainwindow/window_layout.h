@@ -1,3 +1,4 @@
+// Geometry of the calendar window and of the "設定" window, and the size-mode rules.
 #pragma once
 
 // Geometry of the main window: its sizes, every control's rectangle, the day

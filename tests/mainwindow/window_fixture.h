@@ -1,3 +1,4 @@
+// The fixture of the calendar window's widget tests.
 #pragma once
 
 // A main window on fake platform services and a settings file in a temporary
