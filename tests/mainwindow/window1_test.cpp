@@ -136,7 +136,7 @@ TEST_F(Opening, EmptyFileAndTransparencyZero)
         SCOPED_TRACE(text.toStdString());
         writeFile(text);
         Window1 &v = open(false);
-        EXPECT_EQ(w.store().Trans(), 100);
+        EXPECT_EQ(v.store().Trans(), 100);
         EXPECT_EQ(v.settingsArea().Slider1->value(), 100);
         EXPECT_EQ(v.settingsArea().TransText->text(), "100");
         EXPECT_DOUBLE_EQ(v.windowOpacity(), 1.0);
