@@ -83,8 +83,10 @@ int App::run(SingleInstance &instance)
     mainwindow::Window1 *window1 = m_window1.get();
 
     connect(m_menu->My_Pref(), &QAction::triggered, this, &App::prefCommand);
-    m_menu->koyomiAction()->setChecked(window1->koyomiShown());
-    connect(m_menu->koyomiAction(), &QAction::toggled, window1, &mainwindow::Window1::setKoyomiShown);
+    settings::SettingsStore &store = window1->store();
+    m_menu->koyomiAction()->setChecked(store.koyomiShown());
+    connect(m_menu->koyomiAction(), &QAction::toggled, &store, &settings::SettingsStore::setKoyomiShown);
+    connect(&store, &settings::SettingsStore::koyomiShownChanged, m_menu->koyomiAction(), &QAction::setChecked);
     connect(m_menu->quitAction(), &QAction::triggered, window1, [window1] { window1->FileQuit(); });
     connect(m_menu->contextMenu(), &QMenu::aboutToShow, this, &App::EnableMenuItems);
     connect(m_menu->fileMenu(), &QMenu::aboutToShow, this, &App::EnableMenuItems);

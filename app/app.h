@@ -39,7 +39,7 @@ public:
     // claimed this start, and runs the event loop until the application quits.
     int run(SingleInstance &instance);
 
-    // Shows the preferences window with the main window's choices copied in.
+    // Shows the preferences window, which shows the run's settings.
     bool My_Pref();
     // Keeps the preferences item visible whenever the menus are brought up to date.
     void EnableMenuItems();

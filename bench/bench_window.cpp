@@ -7,7 +7,6 @@
 #include "mainwindow/window1.h"
 #include "platform/fonts.h"
 #include "platform/pictures.h"
-#include "settings/module1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,7 +26,6 @@ struct Bench {
         : services { clock, screens, pictures, picker, dockTile }
         , window(services, QDir(dir.path()).filePath(QStringLiteral("Lumo prefs")))
     {
-        Module1::resetForLaunch();
         window.Quit = [] {};
         window.Open();
         window.show();
@@ -78,7 +76,7 @@ BENCHMARK(BM_MonthStepAlmanac)->Unit(benchmark::kMicrosecond);
 void BM_DrawDock(benchmark::State &state)
 {
     Bench b;
-    Module1::MyDock = static_cast<int>(state.range(0));
+    b.window.store().setMode(static_cast<int>(state.range(0)));
     for (auto _ : state)
         b.window.Draw_Dock();
     benchmark::DoNotOptimize(b.dockTile.updates);

@@ -1,3 +1,4 @@
+// A picture button.
 #include "mainwindow/canvas.h"
 
 #include <QMouseEvent>

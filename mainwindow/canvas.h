@@ -1,3 +1,4 @@
+// A picture button: its backdrop picture and its press and release handlers.
 #pragma once
 
 #include <QPixmap>

@@ -1,35 +1,38 @@
+// The almanac option's tooltips.
 #include "mainwindow/koyomi_tips.h"
 
 #include "calendar/calendar.h"
-#include "mainwindow/window1.h"
 #include "settings/koyomi_option.h"
-
-#include <QCheckBox>
+#include "settings/settings_store.h"
 
 namespace mainwindow
 {
 
-KoyomiTips::KoyomiTips(const QString &settingsPath)
+KoyomiTips::KoyomiTips(const QString &settingsPath, const settings::SettingsStore &store)
     : m_path(settings::koyomiOptionPath(settingsPath))
-    , m_shown(settings::readKoyomiOption(m_path))
+    , m_store(store)
 {
+}
+
+bool KoyomiTips::readOption() const
+{
+    return settings::readKoyomiOption(m_path);
+}
+
+void KoyomiTips::writeOption(bool on) const
+{
+    settings::writeKoyomiOption(m_path, on);
 }
 
 bool KoyomiTips::shown() const
 {
-    return m_shown;
-}
-
-void KoyomiTips::setShown(bool on)
-{
-    m_shown = on;
-    settings::writeKoyomiOption(m_path, on);
+    return m_store.koyomiShown();
 }
 
 QString KoyomiTips::cellToolTip(const std::string &holiday, int year, int month, int cell) const
 {
     QString text = QString::fromStdString(holiday);
-    if (!m_shown || year < calendar::koyomiFirstYear || year > calendar::koyomiLastYear)
+    if (!shown() || year < calendar::koyomiFirstYear || year > calendar::koyomiLastYear)
         return text;
     const QString lines = almanacLines(year, month, cell - calendar::Get_Week(year, month, 1) + 1);
     // A day without a holiday starts with its almanac line.
@@ -38,25 +41,12 @@ QString KoyomiTips::cellToolTip(const std::string &holiday, int year, int month,
 
 QString KoyomiTips::almanacLines(int year, int month, int day) const
 {
-    if (!m_shown)
+    if (!shown())
         return {};
     const std::optional<calendar::KoyomiDay> k = m_koyomi.day(year, month, day);
     if (!k)
         return {};
     return QLatin1Char('\n') + QString::fromStdString(calendar::koyomiText(*k));
-}
-
-bool Window1::koyomiShown() const
-{
-    return m_koyomi.shown();
-}
-
-void Window1::setKoyomiShown(bool on)
-{
-    m_koyomi.setShown(on);
-    showCells();
-    if (CheckBox1 && CheckBox1->isChecked())
-        Draw_Dock();
 }
 
 } // namespace mainwindow

@@ -1,3 +1,4 @@
+// The almanac option's tooltips: each day's 六曜, lunar date and solar term.
 #pragma once
 
 #include "calendar/koyomi.h"
@@ -6,22 +7,27 @@
 
 #include <string>
 
+namespace settings
+{
+class SettingsStore;
+}
+
 namespace mainwindow
 {
 
-// The almanac option (暦注を表示) and the tooltips it changes. Off, a day
-// cell's tooltip is its holiday name alone; on, the day's 六曜 and lunar date
-// follow on a new line, then its solar term and seasonal days.
+// The tooltips the almanac option (暦注を表示, held by the store) changes. Off,
+// a day cell's tooltip is its holiday name alone; on, the day's 六曜 and lunar
+// date follow on a new line, then its solar term and seasonal days.
 class KoyomiTips
 {
 public:
-    // Reads the option from "lumo.ini" beside the settings file at
-    // settingsPath; a missing or bad file reads as off.
-    explicit KoyomiTips(const QString &settingsPath);
+    // The option lives in "lumo.ini" beside the settings file at settingsPath.
+    KoyomiTips(const QString &settingsPath, const settings::SettingsStore &store);
 
-    bool shown() const;
-    // Turns the option on or off and stores the choice in the option file.
-    void setShown(bool on);
+    // The option as stored in its file; a missing or bad file reads as off.
+    bool readOption() const;
+    // Stores the choice in the option file.
+    void writeOption(bool on) const;
 
     // Returns the tooltip of cell (1..42) of the month grid of year-month:
     // holiday, then the almanac of the cell's day when the option is on and
@@ -33,8 +39,10 @@ public:
     QString almanacLines(int year, int month, int day) const;
 
 private:
+    bool shown() const;
+
     QString m_path;
-    bool m_shown = false;
+    const settings::SettingsStore &m_store;
     // Keeps the years computed, so that stepping back and forth is free.
     mutable calendar::Koyomi m_koyomi;
 };

@@ -1,3 +1,4 @@
+// The month grid as a value.
 #include "mainwindow/month_grid.h"
 
 namespace mainwindow

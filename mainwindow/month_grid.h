@@ -1,3 +1,4 @@
+// The month grid as a value: 42 day cells with their texts, colours, today's mark and holiday names.
 #pragma once
 
 #include "calendar/holidays.h"

@@ -1,3 +1,4 @@
+// The sixteen pictures, read on first use.
 #include "mainwindow/picture_set.h"
 
 #include "platform/pictures.h"

@@ -1,3 +1,4 @@
+// The sixteen pictures of the picture buttons and the tile badge, read on first use.
 #pragma once
 
 #include <QPixmap>

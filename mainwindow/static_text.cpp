@@ -1,3 +1,4 @@
+// A text label of the calendar.
 #include "mainwindow/static_text.h"
 
 namespace mainwindow

@@ -1,3 +1,4 @@
+// A text label of the calendar with its own colour and underline.
 #pragma once
 
 #include <QColor>

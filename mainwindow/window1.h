@@ -1,10 +1,11 @@
+// The calendar window: one month, its picture buttons, the tile mode and the settings area.
 #pragma once
 
 #include "mainwindow/koyomi_tips.h"
 #include "mainwindow/month_grid.h"
 #include "mainwindow/picture_set.h"
 #include "mainwindow/window_layout.h"
-#include "settings/main_window_link.h"
+#include "settings/settings_store.h"
 
 #include <QAccessible>
 #include <QImage>
@@ -19,10 +20,7 @@
 #include <utility>
 #include <vector>
 
-class QCheckBox;
 class QPushButton;
-class QRadioButton;
-class QSlider;
 class QTimer;
 
 namespace platform
@@ -34,16 +32,13 @@ class Pictures;
 class Screens;
 } // namespace platform
 
-namespace settings
-{
-class Window2;
-}
-
 namespace mainwindow
 {
 
 class Canvas;
+class SettingsArea;
 class StaticText;
+class Window2;
 
 // What the main window needs from the platform.
 struct Services {
@@ -56,8 +51,8 @@ struct Services {
 
 // The calendar window: one month with its era, month and year labels, the
 // navigation picture buttons, the small tile mode and, to the right of the
-// calendar, the settings area.
-class Window1 final : public QWidget, public settings::MainWindowLink
+// calendar, the settings area. It holds the run's settings store and follows it.
+class Window1 final : public QWidget
 {
     Q_OBJECT
 
@@ -92,33 +87,24 @@ public:
     void Small_Win();
     void Large_Win();
 
-    // Writes the settings file, after returning the window to 102 x 114.
-    void Save_State() override;
+    // Writes the settings file with the calendar's position at 102 x 114. The
+    // widened window returns to the calendar; the tile stays the tile.
+    void Save_State();
     // Saves as Save_State does, then puts the window back as it was: a save at
     // the end of the session changes nothing on screen if the logout is cancelled.
     void Save_For_Session();
 
-    // The tile picture and the application tile.
-    void Draw_Dock() override;
-    void Draw_Back();
-    void Draw_Text(const StaticText *st);
-    void Draw_OneMonth();
-    void Draw_Day();
-    void Draw_Icon1();
+    // Composes the tile picture and hands it to the application tile.
+    void Draw_Dock();
     // Today's full date and any holiday name, for the tile's tooltip.
     QString tileToolTip() const;
-
-    // The almanac option (暦注 in the tooltips), kept in lumo.ini beside the
-    // settings file. Setting it rewrites the shown month's tooltips at once.
-    bool koyomiShown() const;
-    void setKoyomiShown(bool on);
 
     // Menu commands.
     bool My_Pref();
     bool FileQuit();
-    // Shows the preferences window and copies the display mode and transparency into it.
+    // Shows the preferences window, the open one or a new one.
     void openWindow2();
-    settings::Window2 *window2() const;
+    Window2 *window2() const;
 
     // Handlers of the picture buttons.
     bool Canvas1_MouseDown(int x, int y);
@@ -141,26 +127,14 @@ public:
     void MouseMove(int x, int y);
     void MouseExit();
 
-    // Handlers of the settings area.
-    void CheckBox1_Action();
-    void RadioButton1_Action(int index);
-    void Slider1_ValueChanged();
-    void PushButton1_Action();
-    void PushButton2_Action();
-    void PushButton3_Action();
-
-    // MainWindowLink
-    QCheckBox *dockCheckBox() override;
-    QRadioButton *modeRadioButton(int index) override;
-    void setBackColor(const QColor &colour) override;
-    QWidget *mainWidget() override;
-    QSlider *transparencySlider() override;
-
+    settings::SettingsStore &store();
+    SettingsArea &settingsArea() const;
     const MonthGrid &grid() const;
     // The month on view, as shown by YearTxt and TukTxt.
     int viewYear() const;
     int viewMonth() const;
     Rect windowRect() const;
+    PictureSet &pictures();
 
     // Ends the application; exits the event loop with code 0 unless replaced (tests).
     std::function<void()> Quit;
@@ -172,39 +146,18 @@ public:
     bool Win_Small = false;
     int Win_Top = 0;
     int Win_Left = 0;
-    QImage MyCanv;
 
     Canvas *Canvas1 = nullptr;
-    StaticText *DayTxt = nullptr;
-    StaticText *YearTxt = nullptr;
-    StaticText *Sun = nullptr;
-    StaticText *Tue = nullptr;
-    StaticText *Wed = nullptr;
-    StaticText *Thu = nullptr;
-    StaticText *Fri = nullptr;
-    StaticText *Sat = nullptr;
-    StaticText *TukTxt = nullptr;
-    StaticText *Mon = nullptr;
-    std::array<StaticText *, 2> StaticText1 {}; // [0] the day-cell template, [1] the transparency label
-    StaticText *NenTxt = nullptr;
-    QTimer *Timer1 = nullptr;
     Canvas *Canvas2 = nullptr;
     Canvas *Canvas3 = nullptr;
     Canvas *Canvas4 = nullptr;
     Canvas *Canvas5 = nullptr;
     Canvas *Canvas6 = nullptr;
     Canvas *Canvas7 = nullptr;
-    QSlider *Slider1 = nullptr;
-    StaticText *TransText = nullptr;
-    QPushButton *PushButton1 = nullptr;
-    QCheckBox *CheckBox1 = nullptr;
-    std::array<QRadioButton *, 4> RadioButton1 {};
-    QPushButton *BevelButton1 = nullptr;
-    QPushButton *PushButton3 = nullptr;
-    QPushButton *PushButton2 = nullptr;
-    QPushButton *PushButton4 = nullptr;
-
-    PictureSet &pictures();
+    StaticText *DayTxt = nullptr;
+    StaticText *YearTxt = nullptr;
+    StaticText *TukTxt = nullptr;
+    StaticText *NenTxt = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -218,15 +171,31 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class Step { YearBack, MonthBack, MonthForward, YearForward };
+    // What a picture button's release does.
+    enum class Step { YearBack, MonthBack, Today, MonthForward, YearForward, Shrink, Settings };
+    // A row of the picture buttons' table.
+    struct PictureButton;
+    static const PictureButton &pictureButton(int index);
 
-    void createControls();
+    void createPictureButtons();
+    void createLabels();
+    void createSettingsArea();
     void createDayCells();
+    void followStore();
+    bool pressButton(int index);
+    void releaseButton(int index);
+    void takeStep(Step step);
+    void stepMonth(Step step);
+    void shrink();
+    void restoreSaved();
+    void applyTransparency(int percent);
+    // Composes the tile when the option is on and the opening is over.
+    void redrawTile();
     // Shows a month; todayDay > 0 underlines that day (today's month only).
     void showMonth(int year, int month, int todayDay);
-    void stepRelease(Step step, Canvas *button, const QPixmap &normal);
     void showCells();
     void showDayText();
+    void setBackColor(const QColor &colour);
     void setWindowRect(const Rect &rect);
     // Whether the window is the tile: then it has no title bar.
     bool isTile() const;
@@ -245,13 +214,25 @@ private:
 
     Services m_services;
     QString m_settingsPath;
+    settings::SettingsStore m_store;
     KoyomiTips m_koyomi;
     PictureSet m_pictures;
     MonthGrid m_grid;
+    // False while the opening restores the settings: the tile waits for the
+    // end of the opening, which composes it once.
+    bool Flag_Start = false;
     int m_viewYear = 0;
     int m_viewMonth = 0;
     int m_wheelDelta = 0;
-    QPointer<settings::Window2> m_window2;
+    std::array<Canvas *, 7> m_buttons {};
+    std::array<StaticText *, 7> m_headers {}; // 日 .. 土
+    StaticText *m_cellTemplate = nullptr; // D(0)
+    QTimer *Timer1 = nullptr;
+    QPushButton *BevelButton1 = nullptr;
+    QPushButton *PushButton4 = nullptr;
+    SettingsArea *m_area = nullptr;
+    QImage MyCanv; // the last tile picture
+    QPointer<Window2> m_window2;
     // Every control that can take the focus, with its own focus policy.
     std::vector<std::pair<QWidget *, Qt::FocusPolicy>> m_focusPolicies;
     bool m_frameKnown = false;

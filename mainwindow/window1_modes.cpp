@@ -49,8 +49,10 @@ void Window1::focusVisibleControls()
 {
     // Keys act only on what the user sees: a control out of the visible part
     // of the window cannot be reached with Tab nor keep the focus.
-    for (const auto &[control, policy] : m_focusPolicies)
-        control->setFocusPolicy(rect().intersects(control->geometry()) ? policy : Qt::NoFocus);
+    for (const auto &[control, policy] : m_focusPolicies) {
+        const QRect inWindow(control->mapTo(this, QPoint(0, 0)), control->size());
+        control->setFocusPolicy(rect().intersects(inWindow) ? policy : Qt::NoFocus);
+    }
     if (width() != layout::SettingsSize.width)
         setFocus(Qt::OtherFocusReason);
 }
@@ -78,15 +80,8 @@ void Window1::Large_Win()
     setWindowRect(largeWinRect(windowRect(), screenRect()));
 }
 
-bool Window1::Canvas6_MouseDown(int, int)
+void Window1::shrink()
 {
-    Canvas6->setBackdrop(m_pictures.smal2());
-    return true;
-}
-
-void Window1::Canvas6_MouseUp(int, int)
-{
-    Canvas6->setBackdrop(m_pictures.smal());
     Small_Win();
     Win_Small = true;
     DayTxt->show();

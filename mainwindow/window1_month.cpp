@@ -100,16 +100,6 @@ void Window1::Disp_Title()
     setWindowTitle(titleFor(m_services.clock.today()));
 }
 
-void Window1::Disp_Day()
-{
-    if (!Win_Small)
-        Canvas1->setBackdrop(m_pictures.BakYea());
-    Canvas2->setBackdrop(m_pictures.BakMon());
-    Canvas3->setBackdrop(m_pictures.Reset());
-    Canvas4->setBackdrop(m_pictures.NextMon());
-    Canvas5->setBackdrop(m_pictures.NextYea());
-}
-
 void Window1::nameCells(int year, int month, int offset)
 {
     for (int k = 1; k <= MonthGrid::CellCount; ++k) {

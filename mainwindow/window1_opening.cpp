@@ -6,14 +6,10 @@
 #include "mainwindow/canvas.h"
 #include "mainwindow/static_text.h"
 #include "platform/clock.h"
-#include "settings/module1.h"
 #include "settings/settings_file.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QRadioButton>
 #include <QShowEvent>
-#include <QSlider>
 #include <QTimer>
 #include <QWindow>
 
@@ -32,30 +28,9 @@ void Window1::Open()
     Start_Month = today.month();
     Start_Day = today.day();
 
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    // Restoring the box and the mode raises their Actions before the day cells
-    // exist; the tile waits for the end of the opening.
-    Module1::Flag_Start = false;
-    if (const std::optional<settings::Settings> saved = settings::readSettingsFile(m_settingsPath)) {
-        Win_Top = saved->top;
-        Win_Left = saved->left;
-        red = saved->red;
-        green = saved->green;
-        blue = saved->blue;
-        Win_Small = saved->small;
-        Module1::Trans = saved->trans;
-        // Both raise their handlers when the value changes.
-        CheckBox1->setChecked(saved->dock);
-        RadioButton1[static_cast<std::size_t>(std::clamp(saved->mode, 0, 3))]->setChecked(true);
-        setWindowRect({ Win_Left, Win_Top, width(), height() });
-    } else {
-        // Nothing to correct: the window manager places the window, frame
-        // included, and may expose it before its geometry reaches Qt.
-        m_frameKnown = true;
-    }
-    Module1::Flag_Start = true;
+    // The tile waits for the end of the opening, which composes it once.
+    Flag_Start = false;
+    restoreSaved();
 
     createDayCells();
 
@@ -63,10 +38,10 @@ void Window1::Open()
     Disp_Title();
     Present_Set();
 
-    Module1::My_Col = QColor(red, green, blue);
-    if (Module1::My_Col == QColor(0, 0, 0))
-        Module1::My_Col = QColor(255, 255, 255);
-    setBackColor(Module1::My_Col);
+    settings::Colour colour = m_store.My_Col();
+    if (colour == settings::Colour { 0, 0, 0 })
+        colour = { 255, 255, 255 };
+    m_store.setColour(colour);
 
     // Until the window manager has framed the window its frame is unknown; the
     // first exposure corrects again with the frame (eventFilter).
@@ -85,21 +60,37 @@ void Window1::Open()
         DayTxt->show();
     }
 
-    if (Module1::Trans == 0)
-        Module1::Trans = 100;
-    Module1::SetWindowTransparency(this, static_cast<float>(Module1::Trans / 100.0));
-    TransText->setText(QString::number(Module1::Trans));
-    Slider1->setValue(Module1::Trans);
+    m_store.setTrans(m_store.Trans() == 0 ? 100 : m_store.Trans());
 
     Win_Top = windowRect().top;
     Win_Left = windowRect().left;
 
-    if (CheckBox1->isChecked())
-        Draw_Dock();
+    Flag_Start = true;
+    redrawTile();
 
     Timer1->start();
 
     focusVisibleControls();
+}
+
+// Reads the settings file into the window and the store; nothing when there is none.
+void Window1::restoreSaved()
+{
+    const std::optional<settings::Settings> saved = settings::readSettingsFile(m_settingsPath);
+    if (!saved) {
+        // Nothing to correct: the window manager places the window, frame
+        // included, and may expose it before its geometry reaches Qt.
+        m_frameKnown = true;
+        return;
+    }
+    Win_Top = saved->top;
+    Win_Left = saved->left;
+    Win_Small = saved->small;
+    m_store.setColour({ saved->red, saved->green, saved->blue });
+    m_store.setTrans(saved->trans);
+    m_store.setDockShown(saved->dock);
+    m_store.setMode(std::clamp(saved->mode, 0, 3));
+    setWindowRect({ Win_Left, Win_Top, width(), height() });
 }
 
 void Window1::Timer1_Action()
@@ -122,7 +113,7 @@ void Window1::Check_Day()
     // In either mode: the shrink button shows DayTxt as it stands, so in large
     // mode it must not keep the day before midnight.
     showDayText();
-    if (CheckBox1->isChecked())
+    if (m_store.dockShown())
         Draw_Dock();
 }
 

@@ -1,33 +1,67 @@
-// The calendar window's settings: the settings area's handlers, the preferences window, saving.
+// The calendar window's settings: following the store, the preferences window, saving.
 
 #include "mainwindow/window1.h"
 
-#include "mainwindow/canvas.h"
-#include "mainwindow/static_text.h"
+#include "mainwindow/settings_area.h"
 #include "mainwindow/window1_support.h"
-#include "platform/color_picker.h"
+#include "mainwindow/window2.h"
 #include "platform/dock_tile.h"
-#include "settings/module1.h"
 #include "settings/settings_file.h"
-#include "settings/window2.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QRadioButton>
-#include <QSlider>
+#include <algorithm>
 
 namespace mainwindow
 {
 
+namespace
+{
+
+    // Applies the transparency fraction as the window's opacity (seen where the
+    // desktop composites windows). A hand-edited percent can be anything; the
+    // window never becomes less than 5 % opaque.
+    void SetWindowTransparency(QWidget *window, float fraction)
+    {
+        window->setWindowOpacity(std::clamp(static_cast<qreal>(fraction), qreal(0.05), qreal(1.0)));
+    }
+
+} // namespace
+
+void Window1::followStore()
+{
+    using settings::SettingsStore;
+    connect(&m_store, &SettingsStore::colourChanged, this, [this](settings::Colour colour) {
+        setBackColor(toQColor(colour));
+        redrawTile();
+    });
+    connect(&m_store, &SettingsStore::dockShownChanged, this, [this](bool on) {
+        if (on)
+            redrawTile();
+        else if (Flag_Start)
+            m_services.dockTile.ResetIcon();
+    });
+    connect(&m_store, &SettingsStore::modeChanged, this, &Window1::redrawTile);
+    connect(&m_store, &SettingsStore::transChanged, this, &Window1::applyTransparency);
+    connect(&m_store, &SettingsStore::koyomiShownChanged, this, [this](bool on) {
+        m_koyomi.writeOption(on);
+        showCells();
+        redrawTile();
+    });
+}
+
+void Window1::redrawTile()
+{
+    if (Flag_Start && m_store.dockShown())
+        Draw_Dock();
+}
+
+void Window1::applyTransparency(int percent)
+{
+    SetWindowTransparency(this, static_cast<float>(percent / 100.0));
+}
+
 void Window1::Set_Color()
 {
-    hide();
-    QColor colour = Module1::My_Col;
-    // On Cancel the colour keeps its starting value and is applied again unchanged.
-    m_services.colorPicker.SelectColor(colour, utf8("背景色を選んでください。"));
-    setBackColor(colour);
-    Module1::My_Col = colour;
-    show();
+    m_area->PushButton1_Action();
 }
 
 void Window1::setBackColor(const QColor &colour)
@@ -39,19 +73,23 @@ void Window1::setBackColor(const QColor &colour)
 
 void Window1::Save_State()
 {
+    const Rect before = windowRect();
     Large_Win();
     const Rect at = windowRect();
     settings::Settings s;
     s.top = at.top;
     s.left = at.left;
-    s.red = Module1::My_Col.red();
-    s.green = Module1::My_Col.green();
-    s.blue = Module1::My_Col.blue();
+    s.red = m_store.My_Col().red;
+    s.green = m_store.My_Col().green;
+    s.blue = m_store.My_Col().blue;
     s.small = Win_Small;
-    s.trans = Module1::Trans;
-    s.dock = CheckBox1->isChecked();
-    s.mode = Module1::MyDock;
+    s.trans = m_store.Trans();
+    s.dock = m_store.dockShown();
+    s.mode = m_store.MyDock();
     settings::writeSettingsFile(m_settingsPath, s);
+    // The file holds the calendar's position; a tile saved from "設定" stays a tile.
+    if (Win_Small)
+        setWindowRect(before);
 }
 
 void Window1::Save_For_Session()
@@ -71,85 +109,13 @@ bool Window1::My_Pref()
     return false;
 }
 
-bool Window1::Canvas7_MouseDown(int, int)
-{
-    Canvas7->setBackdrop(m_pictures.Set2());
-    return true;
-}
-
-void Window1::Canvas7_MouseUp(int, int)
-{
-    Canvas7->setBackdrop(m_pictures.Set());
-    openWindow2();
-}
-
 void Window1::openWindow2()
 {
     if (!m_window2)
-        m_window2 = new settings::Window2(*this, m_services.colorPicker, m_services.dockTile, this);
+        m_window2 = new Window2(
+            m_store, m_services.colorPicker, [this] { Save_State(); }, this);
     m_window2->show();
     m_window2->raise();
-    for (int i = 0; i < 4; ++i) {
-        if (RadioButton1[static_cast<std::size_t>(i)]->isChecked())
-            m_window2->RadioButton1[static_cast<std::size_t>(i)]->setChecked(true);
-    }
-    m_window2->TransText->setText(TransText->text());
-    // A slider already at the value raises no ValueChanged, yet Trans must follow
-    // the copy: a new window starts at 100 whatever its last slider was.
-    const bool unchanged = m_window2->Slider1->value() == Slider1->value();
-    m_window2->Slider1->setValue(Slider1->value());
-    if (unchanged)
-        m_window2->Slider1_ValueChanged();
-}
-
-void Window1::CheckBox1_Action()
-{
-    const bool on = CheckBox1->isChecked();
-    if (!on)
-        m_services.dockTile.ResetIcon();
-    for (QRadioButton *button : RadioButton1)
-        button->setEnabled(on);
-    if (Module1::Flag_Start && on)
-        Draw_Dock();
-}
-
-// Also raised by the preferences window, which selects the same mode here.
-void Window1::RadioButton1_Action(int index)
-{
-    if (!RadioButton1[static_cast<std::size_t>(index)]->isChecked())
-        return;
-    Module1::MyDock = index;
-    if (Module1::Flag_Start && CheckBox1->isChecked())
-        Draw_Dock();
-}
-
-void Window1::Slider1_ValueChanged()
-{
-    if (Slider1->value() < 5)
-        Slider1->setValue(5);
-    const int value = Slider1->value();
-    Module1::SetWindowTransparency(this, static_cast<float>(value / 100.0));
-    TransText->setText(QString::number(value));
-    Module1::Trans = value;
-    // The preferences window's slider follows; it writes the same value back,
-    // which changes nothing here.
-    if (m_window2)
-        m_window2->Slider1->setValue(value);
-}
-
-void Window1::PushButton1_Action()
-{
-    Set_Color();
-}
-
-void Window1::PushButton2_Action()
-{
-    setWindowRect({ windowRect().left, windowRect().top, layout::LargeSize.width, layout::LargeSize.height });
-}
-
-void Window1::PushButton3_Action()
-{
-    Save_State();
 }
 
 } // namespace mainwindow

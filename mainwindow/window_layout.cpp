@@ -1,3 +1,4 @@
+// The size-mode rules: the tile, the calendar and the widened window on their screen.
 #include "mainwindow/window_layout.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Geometry of the calendar window and of the "設定" window, and the size-mode rules.
 #pragma once
 
 // Geometry of the main window: its sizes, every control's rectangle, the day
@@ -63,16 +64,39 @@ inline constexpr Rect Canvas4{59, -1, 22, 15};
 inline constexpr Rect Canvas5{81, -1, 22, 15};
 inline constexpr Rect Canvas6{90, 102, 10, 10};
 inline constexpr Rect Canvas7{75, 102, 10, 10};
-inline constexpr Rect Slider1{205, 65, 174, 18};
-inline constexpr Rect TransLabel{119, 63, 92, 20};
-inline constexpr Rect TransText{158, 65, 27, 15};
-inline constexpr Rect PushButton1{117, 89, 59, 20};
-inline constexpr Rect CheckBox1{117, 17, 96, 20};
-inline constexpr Rect RadioButton1[4]{{214, 17, 67, 20}, {283, 17, 80, 20}, {214, 40, 67, 20}, {283, 40, 80, 20}};
 inline constexpr Rect BevelButton1{103, -1, 292, 15};
-inline constexpr Rect PushButton3{182, 89, 69, 20};
-inline constexpr Rect PushButton2{332, 89, 57, 20};
 inline constexpr Rect PushButton4{263, 139, 69, 20};
+    // clang-format on
+
+    // The controls of a settings area, in the coordinates of the window that shows it.
+    struct SettingsAreaRects {
+        Rect Slider1;
+        Rect TransLabel;
+        Rect TransText;
+        Rect PushButton1;
+        Rect CheckBox1;
+        Rect RadioButton1[4];
+        Rect PushButton3;
+        Rect PushButton2;
+    };
+
+    // The calendar window's settings area, right of the calendar from x AreaLeft.
+    inline constexpr int AreaLeft = 103;
+    // clang-format off
+inline constexpr SettingsAreaRects Window1Area{
+    {205, 65, 174, 18}, {119, 63, 92, 20}, {158, 65, 27, 15}, {117, 89, 59, 20}, {117, 17, 96, 20},
+    {{214, 17, 67, 20}, {283, 17, 80, 20}, {214, 40, 67, 20}, {283, 40, 80, 20}},
+    {182, 89, 69, 20}, {332, 89, 57, 20}};
+    // clang-format on
+
+    // The "設定" window: its content size and the same controls, the first rows
+    // moved 111 left, the buttons along the bottom.
+    inline constexpr Size Window2Size { 298, 329 };
+    // clang-format off
+inline constexpr SettingsAreaRects Window2Area{
+    {94, 69, 174, 18}, {8, 67, 92, 20}, {47, 69, 27, 15}, {12, 35, 59, 20}, {6, 4, 96, 20},
+    {{103, 4, 67, 20}, {172, 4, 80, 20}, {103, 27, 67, 20}, {172, 27, 80, 20}},
+    {77, 298, 69, 20}, {227, 298, 57, 20}};
     // clang-format on
 
 } // namespace layout

@@ -3,8 +3,9 @@
 #include "app/app.h"
 #include "app/menu.h"
 #include "app/single_instance.h"
+#include "mainwindow/settings_area.h"
 #include "mainwindow/window1.h"
-#include "settings/window2.h"
+#include "mainwindow/window2.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,13 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-
-extern "C" const char *__lsan_default_suppressions();
-extern "C" const char *__lsan_default_suppressions()
-{
-    return "leak:libdbus-1.so\n"
-           "leak:libfontconfig.so\n";
-}
 
 namespace
 {
@@ -44,21 +38,6 @@ QAction *action(const QList<QAction *> &actions, const char *name)
     return nullptr;
 }
 
-TEST(Menu, ItemsAndShortcuts)
-{
-    const app::Menu menu;
-    EXPECT_EQ(menu.fileMenu()->objectName(), "FIle");
-    EXPECT_EQ(menu.fileMenu()->actions().value(0), menu.My_Pref());
-    EXPECT_EQ(menu.My_Pref()->objectName(), "My_Pref");
-    EXPECT_EQ(menu.My_Pref()->text(), QString::fromUtf8("環境設定..."));
-    EXPECT_EQ(menu.My_Pref()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    EXPECT_EQ(menu.quitAction()->text(), QString::fromUtf8("終了"));
-    EXPECT_EQ(menu.quitAction()->shortcut(), QKeySequence(QKeySequence::Quit));
-    const QList<QAction *> items = menu.contextMenu()->actions();
-    EXPECT_TRUE(items.contains(menu.My_Pref()));
-    EXPECT_TRUE(items.contains(menu.quitAction()));
-}
-
 #ifndef Q_OS_MACOS
 TEST(App, CalendarOffersTheMenuOnRightClick)
 {
@@ -79,7 +58,7 @@ TEST(App, PreferencesFromTheCalendarWidenIt)
     QTest::keyClick(w, Qt::Key_Comma, Qt::ControlModifier);
     EXPECT_EQ(w->size(), QSize(392, 114));
     EXPECT_EQ(w->window2(), nullptr);
-    w->PushButton2_Action();
+    w->settingsArea().PushButton2_Action();
 }
 
 TEST(App, PreferencesFromElsewhereOpenSettings)
@@ -98,6 +77,19 @@ TEST(App, PreferencesFromElsewhereOpenSettings)
     EXPECT_EQ(w->window2()->windowTitle(), QString::fromUtf8("設定"));
     EXPECT_EQ(w->size(), QSize(102, 114));
     w->window2()->close();
+}
+
+TEST(App, AlmanacItemAndTheStoreFollowEachOther)
+{
+    mainwindow::Window1 *w = calendar();
+    ASSERT_NE(w, nullptr);
+    QAction *koyomi = action(w->actions(), "koyomiAction");
+    ASSERT_NE(koyomi, nullptr);
+    const bool before = w->store().koyomiShown();
+    koyomi->trigger();
+    EXPECT_EQ(w->store().koyomiShown(), !before);
+    w->store().setKoyomiShown(before);
+    EXPECT_EQ(koyomi->isChecked(), before);
 }
 
 } // namespace

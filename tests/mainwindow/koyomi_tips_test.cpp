@@ -48,7 +48,7 @@ TEST_F(KoyomiTipsTest, OffChangesNoToolTipAndWritesNoFile)
     writeSettings(settings::Settings {});
     const QByteArray before = readFile();
     open();
-    EXPECT_FALSE(window->koyomiShown());
+    EXPECT_FALSE(window->store().koyomiShown());
     const std::pair<int, int> months[] = { { 2014, 12 }, { 2026, 1 }, { 2033, 12 }, { 1873, 1 } };
     for (const auto &[year, month] : months) {
         window->goToMonth(year, month);
@@ -65,7 +65,7 @@ TEST_F(KoyomiTipsTest, OnTheToolTipsCarryTheAlmanac)
 {
     writeIni("[display]\nkoyomi=true\n");
     open();
-    ASSERT_TRUE(window->koyomiShown());
+    ASSERT_TRUE(window->store().koyomiShown());
     const struct {
         int year, month, day;
         const char *toolTip;
@@ -90,20 +90,20 @@ TEST_F(KoyomiTipsTest, OnTheToolTipsCarryTheAlmanac)
 TEST_F(KoyomiTipsTest, TurningItOnAndOffRewritesTheShownMonthAndSurvivesARestart)
 {
     open();
-    window->CheckBox1->setChecked(true);
+    window->settingsArea().CheckBox1->setChecked(true);
     window->goToMonth(2026, 1);
     const QString holiday = cellToolTip(2026, 1, 1);
-    window->setKoyomiShown(true);
+    window->store().setKoyomiShown(true);
     EXPECT_EQ(window->D[5]->toolTip(), holiday + QString::fromUtf8("\n大安 · 旧11月13日"));
     EXPECT_TRUE(dock.lastToolTip.endsWith(QString::fromUtf8("\n友引 · 旧10月17日")));
 
     open();
-    EXPECT_TRUE(window->koyomiShown());
-    window->setKoyomiShown(false);
+    EXPECT_TRUE(window->store().koyomiShown());
+    window->store().setKoyomiShown(false);
     window->goToMonth(2026, 1);
     EXPECT_TRUE(everyToolTipIsTheHoliday());
     open();
-    EXPECT_FALSE(window->koyomiShown());
+    EXPECT_FALSE(window->store().koyomiShown());
 }
 
 TEST_F(KoyomiTipsTest, MissingOrBadFileReadsAsOff)
@@ -125,7 +125,7 @@ TEST_F(KoyomiTipsTest, MissingOrBadFileReadsAsOff)
     QFile::remove(iniPath());
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("lumo.ini")));
     open();
-    EXPECT_FALSE(window->koyomiShown());
+    EXPECT_FALSE(window->store().koyomiShown());
 }
 
 } // namespace

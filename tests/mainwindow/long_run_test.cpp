@@ -62,7 +62,7 @@ TEST_F(LongRun, ACenturyOfMidnightsAlwaysEndsOnTodaysMonth)
     writeSettings(s);
     clock.date = QDate(1999, 12, 31);
     Window1 &w = open();
-    ASSERT_TRUE(w.CheckBox1->isChecked());
+    ASSERT_TRUE(w.store().dockShown());
 
     const QDate last(2099, 12, 31);
     int day = 0;

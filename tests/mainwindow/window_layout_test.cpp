@@ -2,6 +2,7 @@
 // the tile and calendar rectangles that keep it there, the widened window and
 // the placement at opening on one or more screens.
 #include "mainwindow/window_layout.h"
+#include "test_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +27,8 @@ using mainwindow::Margins;
 using mainwindow::Rect;
 
 constexpr Rect Screen1440 { 0, 0, 1440, 900 };
-constexpr int IntMax = std::numeric_limits<int>::max();
-constexpr int IntMin = std::numeric_limits<int>::min();
+using testing_support::IntMax;
+using testing_support::IntMin;
 
 struct SideRow {
     const char *name;

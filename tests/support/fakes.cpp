@@ -1,3 +1,4 @@
+// Fakes of the platform services: a clock, screens, pictures, a colour picker and a tile.
 #include "fakes.h"
 
 #include <QPainter>

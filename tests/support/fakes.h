@@ -1,3 +1,4 @@
+// Fakes of the platform services, for the tests and the benchmarks.
 #pragma once
 
 #include "platform/clock.h"
