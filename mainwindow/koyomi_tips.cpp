@@ -10,8 +10,8 @@ namespace mainwindow
 {
 
 KoyomiTips::KoyomiTips(const QString &settingsPath)
-    : m_path(settings::koyomiOptionPath(settingsPath))
-    , m_shown(settings::readKoyomiOption(m_path))
+    : m_file(settings::koyomiOptionPath(settingsPath))
+    , m_shown(m_file.read())
 {
 }
 
@@ -20,10 +20,10 @@ bool KoyomiTips::shown() const
     return m_shown;
 }
 
-void KoyomiTips::setShown(bool on)
+settings::FileOutcome KoyomiTips::setShown(bool on)
 {
     m_shown = on;
-    settings::writeKoyomiOption(m_path, on);
+    return m_file.write(on);
 }
 
 QString KoyomiTips::cellToolTip(const std::string &holiday, int year, int month, int cell) const
@@ -53,7 +53,7 @@ bool Window1::koyomiShown() const
 
 void Window1::setKoyomiShown(bool on)
 {
-    m_koyomi.setShown(on);
+    m_saver.report(m_koyomi.setShown(on));
     showCells();
     if (CheckBox1 && CheckBox1->isChecked())
         Draw_Dock();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/koyomi.h"
+#include "settings/koyomi_option.h"
 
 #include <QString>
 
@@ -21,7 +22,7 @@ public:
 
     bool shown() const;
     // Turns the option on or off and stores the choice in the option file.
-    void setShown(bool on);
+    settings::FileOutcome setShown(bool on);
 
     // Returns the tooltip of cell (1..42) of the month grid of year-month:
     // holiday, then the almanac of the cell's day when the option is on and
@@ -33,7 +34,7 @@ public:
     QString almanacLines(int year, int month, int day) const;
 
 private:
-    QString m_path;
+    settings::KoyomiOptionFile m_file;
     bool m_shown = false;
     // Keeps the years computed, so that stepping back and forth is free.
     mutable calendar::Koyomi m_koyomi;

@@ -3,6 +3,7 @@
 #include "mainwindow/koyomi_tips.h"
 #include "mainwindow/month_grid.h"
 #include "mainwindow/picture_set.h"
+#include "mainwindow/settings_saver.h"
 #include "mainwindow/window_layout.h"
 #include "settings/main_window_link.h"
 
@@ -242,6 +243,7 @@ private:
 
     Services m_services;
     QString m_settingsPath;
+    SettingsSaver m_saver;
     KoyomiTips m_koyomi;
     PictureSet m_pictures;
     MonthGrid m_grid;

@@ -7,7 +7,6 @@
 #include "mainwindow/static_text.h"
 #include "platform/clock.h"
 #include "settings/module1.h"
-#include "settings/settings_file.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -38,7 +37,7 @@ void Window1::Open()
     // Restoring the box and the mode raises their Actions before the day cells
     // exist; the tile waits for the end of the opening.
     Module1::Flag_Start = false;
-    if (const std::optional<settings::Settings> saved = settings::readSettingsFile(m_settingsPath)) {
+    if (const std::optional<settings::Settings> saved = m_saver.read()) {
         Win_Top = saved->top;
         Win_Left = saved->left;
         red = saved->red;
@@ -49,7 +48,7 @@ void Window1::Open()
         // Both raise their handlers when the value changes.
         CheckBox1->setChecked(saved->dock);
         RadioButton1[static_cast<std::size_t>(std::clamp(saved->mode, 0, 3))]->setChecked(true);
-        setWindowRect({ Win_Left, Win_Top, width(), height() });
+        setWindowRect(withinReach({ Win_Left, Win_Top, width(), height() }));
     }
     Module1::Flag_Start = true;
 
@@ -135,7 +134,7 @@ void Window1::showDayText()
 bool Window1::FileQuit()
 {
     Save_State();
-    Quit();
+    m_saver.afterNotice(Quit);
     return false;
 }
 
@@ -144,7 +143,7 @@ void Window1::closeEvent(QCloseEvent *event)
     // Closing the calendar always saves and ends the application.
     event->accept();
     Save_State();
-    Quit();
+    m_saver.afterNotice(Quit);
 }
 
 void Window1::showEvent(QShowEvent *event)

@@ -8,7 +8,6 @@
 #include "platform/color_picker.h"
 #include "platform/dock_tile.h"
 #include "settings/module1.h"
-#include "settings/settings_file.h"
 #include "settings/window2.h"
 
 #include <QCheckBox>
@@ -51,7 +50,7 @@ void Window1::Save_State()
     s.trans = Module1::Trans;
     s.dock = CheckBox1->isChecked();
     s.mode = Module1::MyDock;
-    settings::writeSettingsFile(m_settingsPath, s);
+    m_saver.write(s);
 }
 
 void Window1::Save_For_Session()

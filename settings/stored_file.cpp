@@ -202,7 +202,7 @@ FileOutcome StoredFile::write(QByteArrayView bytes)
         return found;
     if (m_readProblem == FileProblem::Unreadable)
         return failure(FileProblem::Unreadable, 0, QStringLiteral("the file could not be read at start"));
-    if (m_known && now != *m_known)
+    if (m_known && now.exists && now != *m_known)
         return failure(FileProblem::ChangedElsewhere, 0, QStringLiteral("another program changed the file"));
 
     QByteArray temporary = QFile::encodeName(folder + QStringLiteral("/.") + info.fileName()) + ".XXXXXX";
@@ -281,7 +281,7 @@ FileOutcome StoredFile::write(QByteArrayView bytes)
     const Stamp now = info.exists()
         ? Stamp { true, 0, 0, info.size(), info.lastModified().toMSecsSinceEpoch(), 0 }
         : Stamp {};
-    if (m_known && now != *m_known)
+    if (m_known && now.exists && now != *m_known)
         return failure(FileProblem::ChangedElsewhere, 0, QStringLiteral("another program changed the file"));
     // Each step is checked here: commit() alone may rename after a failed buffered write.
     QSaveFile file(m_path);

@@ -60,9 +60,9 @@ public:
     FileProblem readProblem() const;
 
     // Replaces the file with bytes, creating its folder when missing. Refuses, keeping the file,
-    // when it is unreadable now or was at read(), or when it changed since read() or the last
-    // write(). Before any read() or write() there is nothing to compare, so only the first two
-    // checks apply.
+    // when it is unreadable now or was at read(), or when a file is there that differs from the
+    // one read() saw or the last write() left (none at all may be written). Before any read()
+    // or write() there is nothing to compare, so only the first two checks apply.
     FileOutcome write(QByteArrayView bytes);
 
     // What identifies the file's contents without reading them: a replaced or rewritten file
