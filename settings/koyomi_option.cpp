@@ -60,8 +60,8 @@ bool KoyomiOptionFile::read()
 
 FileOutcome KoyomiOptionFile::write(bool on)
 {
-    const FileOutcome outcome = m_file.write(on ? QByteArrayView("[display]\nkoyomi=true\n")
-                                                : QByteArrayView("[display]\nkoyomi=false\n"));
+    const FileOutcome outcome
+        = m_file.write(on ? QByteArrayView("[display]\nkoyomi=true\n") : QByteArrayView("[display]\nkoyomi=false\n"));
     if (!outcome.ok()) {
         const QByteArray line = QStringLiteral("Lumo: could not save the almanac option to %1: %2\n")
                                     .arg(QDir::toNativeSeparators(m_file.path()), outcome.reason)

@@ -95,7 +95,7 @@ namespace
                 return {};
             return failure(FileProblem::Unreadable, errno, QStringLiteral("the file cannot be read"));
         }
-        struct stat st {};
+        struct stat st;
         if (::fstat(fd.get(), &st) != 0)
             return failure(FileProblem::Unreadable, errno, QStringLiteral("the file cannot be read"));
         if (!S_ISREG(st.st_mode))
@@ -161,7 +161,7 @@ std::optional<QByteArray> StoredFile::read()
             m_readProblem = FileProblem::Unreadable;
         return std::nullopt;
     }
-    struct stat st {};
+    struct stat st;
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)
         || (m_longer == Longer::Unreadable && st.st_size > m_maxBytes)) {
         m_readProblem = FileProblem::Unreadable;
@@ -198,7 +198,8 @@ FileOutcome StoredFile::write(QByteArrayView bytes)
 
     const QByteArray name = QFile::encodeName(m_path);
     Stamp now;
-    if (FileOutcome found = probe(name, m_longer == Longer::Unreadable ? m_maxBytes : std::numeric_limits<std::int64_t>::max(), now); !found.ok())
+    const std::int64_t largest = m_longer == Longer::Unreadable ? m_maxBytes : std::numeric_limits<std::int64_t>::max();
+    if (FileOutcome found = probe(name, largest, now); !found.ok())
         return found;
     if (m_readProblem == FileProblem::Unreadable)
         return failure(FileProblem::Unreadable, 0, QStringLiteral("the file could not be read at start"));
@@ -214,7 +215,7 @@ FileOutcome StoredFile::write(QByteArrayView bytes)
         ::unlink(temporary.constData());
         return failure(FileProblem::WriteFailed, error, what);
     };
-    struct stat st {};
+    struct stat st;
     if (now.exists && ::stat(name.constData(), &st) == 0)
         ::fchmod(fd.get(), st.st_mode & 07777); // the old file's permissions; a new one stays private
     if (!writeAll(fd.get(), bytes))
@@ -278,9 +279,8 @@ FileOutcome StoredFile::write(QByteArrayView bytes)
         return failure(FileProblem::NoFolder, 0, QStringLiteral("cannot create the folder"));
     if (m_readProblem == FileProblem::Unreadable || (info.exists() && !info.isFile()))
         return failure(FileProblem::Unreadable, 0, QStringLiteral("the file cannot be read"));
-    const Stamp now = info.exists()
-        ? Stamp { true, 0, 0, info.size(), info.lastModified().toMSecsSinceEpoch(), 0 }
-        : Stamp {};
+    const Stamp now
+        = info.exists() ? Stamp { true, 0, 0, info.size(), info.lastModified().toMSecsSinceEpoch(), 0 } : Stamp {};
     if (m_known && now.exists && now != *m_known)
         return failure(FileProblem::ChangedElsewhere, 0, QStringLiteral("another program changed the file"));
     // Each step is checked here: commit() alone may rename after a failed buffered write.

@@ -8,8 +8,8 @@
 #include "calendar/koyomi.h"
 #include "calendar/koyomi_names.h"
 
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <string>

@@ -66,8 +66,8 @@ TEST(SettingsOpening, FarPositionsComeOntoTheScreen)
         int top;
         int left;
     };
-    const Row rows[] = { { INT_MAX, INT_MAX }, { INT_MIN, INT_MIN }, { INT_MAX, INT_MIN }, { 1 << 24, -(1 << 24) },
-        { 100, 200 } };
+    const Row rows[]
+        = { { INT_MAX, INT_MAX }, { INT_MIN, INT_MIN }, { INT_MAX, INT_MIN }, { 1 << 24, -(1 << 24) }, { 100, 200 } };
     for (const Row &row : rows) {
         SCOPED_TRACE(testing::Message() << row.top << ", " << row.left);
         Module1::resetForLaunch();
@@ -102,7 +102,8 @@ TEST(SettingsSaving, RefusedSaveKeepsTheFileAndTellsOnce)
     const QList<QMessageBox *> told = notices();
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0]->isVisible());
-    EXPECT_TRUE(told[0]->text().startsWith(QString::fromUtf8("設定を保存できませんでした"))) << told[0]->text().toStdString();
+    EXPECT_TRUE(told[0]->text().startsWith(QString::fromUtf8("設定を保存できませんでした")))
+        << told[0]->text().toStdString();
 
     lumo.window.FileQuit();
     EXPECT_EQ(lumo.quits, 0);
