@@ -50,11 +50,6 @@ std::optional<Settings> SettingsFile::read()
     return parseSettings(in);
 }
 
-FileProblem SettingsFile::readProblem() const
-{
-    return m_file.readProblem();
-}
-
 FileOutcome SettingsFile::write(const Settings &s)
 {
     std::ostringstream text;

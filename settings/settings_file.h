@@ -28,9 +28,9 @@ public:
     explicit SettingsFile(QString path);
 
     // Returns the settings held in the file, or nullopt when there is no file or it cannot be
-    // read (readProblem() tells). An existing file, even an empty one, gives a value.
+    // read; a later save then refuses to replace an unreadable one. An existing file, even an
+    // empty one, gives a value.
     std::optional<Settings> read();
-    FileProblem readProblem() const;
 
     FileOutcome write(const Settings &s);
 

@@ -140,11 +140,6 @@ const QString &StoredFile::path() const
     return m_path;
 }
 
-FileProblem StoredFile::readProblem() const
-{
-    return m_readProblem;
-}
-
 #ifdef Q_OS_UNIX
 
 std::optional<QByteArray> StoredFile::read()

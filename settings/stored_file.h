@@ -54,10 +54,9 @@ public:
     const QString &path() const;
 
     // Returns the file's bytes (at most maxBytes), or nullopt when there is no file or it cannot
-    // be read; readProblem() then says which. Only regular files are read: a FIFO, a device or a
-    // folder is unreadable, and opening never waits.
+    // be read. Only regular files are read: a FIFO, a device or a folder is unreadable, and
+    // opening never waits.
     std::optional<QByteArray> read();
-    FileProblem readProblem() const;
 
     // Replaces the file with bytes, creating its folder when missing. Refuses, keeping the file,
     // when it is unreadable now or was at read(), or when a file is there that differs from the
