@@ -9,19 +9,19 @@ namespace mainwindow
 {
 
 KoyomiTips::KoyomiTips(const QString &settingsPath, const settings::SettingsStore &store)
-    : m_path(settings::koyomiOptionPath(settingsPath))
+    : m_file(settings::koyomiOptionPath(settingsPath))
     , m_store(store)
 {
 }
 
-bool KoyomiTips::readOption() const
+bool KoyomiTips::readOption()
 {
-    return settings::readKoyomiOption(m_path);
+    return m_file.read();
 }
 
-void KoyomiTips::writeOption(bool on) const
+settings::FileOutcome KoyomiTips::writeOption(bool on)
 {
-    settings::writeKoyomiOption(m_path, on);
+    return m_file.write(on);
 }
 
 bool KoyomiTips::shown() const

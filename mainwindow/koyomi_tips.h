@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calendar/koyomi.h"
+#include "settings/koyomi_option.h"
 
 #include <QString>
 
@@ -25,9 +26,9 @@ public:
     KoyomiTips(const QString &settingsPath, const settings::SettingsStore &store);
 
     // The option as stored in its file; a missing or bad file reads as off.
-    bool readOption() const;
+    bool readOption();
     // Stores the choice in the option file.
-    void writeOption(bool on) const;
+    settings::FileOutcome writeOption(bool on);
 
     // Returns the tooltip of cell (1..42) of the month grid of year-month:
     // holiday, then the almanac of the cell's day when the option is on and
@@ -41,7 +42,7 @@ public:
 private:
     bool shown() const;
 
-    QString m_path;
+    settings::KoyomiOptionFile m_file;
     const settings::SettingsStore &m_store;
     // Keeps the years computed, so that stepping back and forth is free.
     mutable calendar::Koyomi m_koyomi;

@@ -68,6 +68,7 @@ Window1::Window1(const Services &services, QString settingsPath, QWidget *parent
     , Quit([] { QCoreApplication::exit(0); })
     , m_services(services)
     , m_settingsPath(std::move(settingsPath))
+    , m_saver(m_settingsPath, this)
     , m_koyomi(m_settingsPath, m_store)
     , m_pictures(services.pictures)
 {

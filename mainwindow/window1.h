@@ -4,6 +4,7 @@
 #include "mainwindow/koyomi_tips.h"
 #include "mainwindow/month_grid.h"
 #include "mainwindow/picture_set.h"
+#include "mainwindow/settings_saver.h"
 #include "mainwindow/window_layout.h"
 #include "settings/settings_store.h"
 
@@ -215,6 +216,7 @@ private:
     Services m_services;
     QString m_settingsPath;
     settings::SettingsStore m_store;
+    SettingsSaver m_saver;
     KoyomiTips m_koyomi;
     PictureSet m_pictures;
     MonthGrid m_grid;

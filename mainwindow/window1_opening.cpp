@@ -76,7 +76,7 @@ void Window1::Open()
 // Reads the settings file into the window and the store; nothing when there is none.
 void Window1::restoreSaved()
 {
-    const std::optional<settings::Settings> saved = settings::readSettingsFile(m_settingsPath);
+    const std::optional<settings::Settings> saved = m_saver.read();
     if (!saved) {
         // Nothing to correct: the window manager places the window, frame
         // included, and may expose it before its geometry reaches Qt.
@@ -90,7 +90,8 @@ void Window1::restoreSaved()
     m_store.setTrans(saved->trans);
     m_store.setDockShown(saved->dock);
     m_store.setMode(std::clamp(saved->mode, 0, 3));
-    setWindowRect({ Win_Left, Win_Top, width(), height() });
+    // Far positions come within reach first: the geometry sums below must not overflow.
+    setWindowRect(withinReach({ Win_Left, Win_Top, width(), height() }));
 }
 
 void Window1::Timer1_Action()
@@ -130,7 +131,7 @@ void Window1::showDayText()
 bool Window1::FileQuit()
 {
     Save_State();
-    Quit();
+    m_saver.afterNotice(Quit);
     return false;
 }
 
@@ -139,7 +140,7 @@ void Window1::closeEvent(QCloseEvent *event)
     // Closing the calendar always saves and ends the application.
     event->accept();
     Save_State();
-    Quit();
+    m_saver.afterNotice(Quit);
 }
 
 void Window1::showEvent(QShowEvent *event)

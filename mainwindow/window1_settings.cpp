@@ -42,7 +42,7 @@ void Window1::followStore()
     connect(&m_store, &SettingsStore::modeChanged, this, &Window1::redrawTile);
     connect(&m_store, &SettingsStore::transChanged, this, &Window1::applyTransparency);
     connect(&m_store, &SettingsStore::koyomiShownChanged, this, [this](bool on) {
-        m_koyomi.writeOption(on);
+        m_saver.report(m_koyomi.writeOption(on));
         showCells();
         redrawTile();
     });
@@ -86,7 +86,7 @@ void Window1::Save_State()
     s.trans = m_store.Trans();
     s.dock = m_store.dockShown();
     s.mode = m_store.MyDock();
-    settings::writeSettingsFile(m_settingsPath, s);
+    m_saver.write(s);
     // The file holds the calendar's position; a tile saved from "設定" stays a tile.
     if (Win_Small)
         setWindowRect(before);

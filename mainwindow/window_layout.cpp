@@ -119,6 +119,13 @@ Rect keepFrameOnScreen(const Rect &window, const Margins &frame, std::span<const
     return { clampToInt(newLeft + frame.left), clampToInt(newTop + frame.top), window.width, window.height };
 }
 
+Rect withinReach(const Rect &window)
+{
+    constexpr int reach = 1 << 24;
+    return { std::clamp(window.left, -reach, reach), std::clamp(window.top, -reach, reach), window.width,
+        window.height };
+}
+
 Rect openingRect(const Rect &saved, const Margins &frame, std::span<const Rect> screens)
 {
     if (screens.empty())

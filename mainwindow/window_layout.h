@@ -155,6 +155,11 @@ struct Margins {
 // keeps its top-left corner on it, so the title bar stays reachable.
 Rect keepFrameOnScreen(const Rect &window, const Margins &frame, std::span<const Rect> screens);
 
+// Returns window with its corner brought within 2^24 pixels of the origin, far beyond any
+// screen, so that the window system's sums of position and size cannot overflow. The opening
+// then moves it onto a screen.
+Rect withinReach(const Rect &window);
+
 // Where a window saved at `saved` opens. A top-left corner on any screen
 // (edges included) is kept; otherwise, against the first screen, a top outside
 // its height goes to 5 below its top and a left outside its width to its left

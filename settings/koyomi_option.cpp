@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
+
+#include <cstdio>
+#include <utility>
 
 namespace settings
 {
@@ -10,7 +12,33 @@ namespace settings
 namespace
 {
 
-    const QString key = QStringLiteral("display/koyomi");
+    // Lumo writes 23 bytes; anything near this is not its file.
+    constexpr std::int64_t kMaxFileBytes = 64 * 1024;
+
+    // The INI reading of display/koyomi: "[display]" opens the group, "koyomi = value" sets
+    // the key, blanks around names and values do not count, ";" and "#" start comments.
+    bool optionIsOn(QByteArrayView text)
+    {
+        bool inDisplay = false;
+        bool on = false;
+        for (QByteArrayView line : QByteArray::fromRawData(text.data(), text.size()).split('\n')) {
+            line = line.trimmed();
+            if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+                continue;
+            if (line.startsWith('[')) {
+                if (!line.endsWith(']'))
+                    return false;
+                inDisplay = line == "[display]";
+                continue;
+            }
+            const qsizetype equals = line.indexOf('=');
+            if (!inDisplay || equals < 0 || line.first(equals).trimmed() != "koyomi")
+                continue;
+            const QByteArray value = line.sliced(equals + 1).trimmed().toByteArray().toLower();
+            on = value == "true" || value == "1";
+        }
+        return on;
+    }
 
 } // namespace
 
@@ -19,25 +47,39 @@ QString koyomiOptionPath(const QString &settingsPath)
     return QFileInfo(settingsPath).dir().filePath(QStringLiteral("lumo.ini"));
 }
 
+KoyomiOptionFile::KoyomiOptionFile(QString path)
+    : m_file(std::move(path), kMaxFileBytes, StoredFile::Longer::Unreadable)
+{
+}
+
+bool KoyomiOptionFile::read()
+{
+    const std::optional<QByteArray> text = m_file.read();
+    return text && optionIsOn(*text);
+}
+
+FileOutcome KoyomiOptionFile::write(bool on)
+{
+    const FileOutcome outcome
+        = m_file.write(on ? QByteArrayView("[display]\nkoyomi=true\n") : QByteArrayView("[display]\nkoyomi=false\n"));
+    if (!outcome.ok()) {
+        const QByteArray line = QStringLiteral("Lumo: could not save the almanac option to %1: %2\n")
+                                    .arg(QDir::toNativeSeparators(m_file.path()), outcome.reason)
+                                    .toLocal8Bit();
+        std::fputs(line.constData(), stderr);
+        std::fflush(stderr);
+    }
+    return outcome;
+}
+
 bool readKoyomiOption(const QString &path)
 {
-    if (!QFileInfo(path).isFile())
-        return false;
-    const QSettings ini(path, QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError)
-        return false;
-    // QVariant::toBool would take any other word for true.
-    const QString value = ini.value(key).toString().trimmed().toLower();
-    return value == QLatin1String("true") || value == QLatin1String("1");
+    return KoyomiOptionFile(path).read();
 }
 
 bool writeKoyomiOption(const QString &path, bool on)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSettings ini(path, QSettings::IniFormat);
-    ini.setValue(key, on);
-    ini.sync();
-    return ini.status() == QSettings::NoError;
+    return KoyomiOptionFile(path).write(on).ok();
 }
 
 } // namespace settings

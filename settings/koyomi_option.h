@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/stored_file.h"
+
 #include <QString>
 
 namespace settings
@@ -12,12 +14,26 @@ namespace settings
 // Returns the path of "lumo.ini" in the folder of settingsPath.
 QString koyomiOptionPath(const QString &settingsPath);
 
-// Returns whether the option is on: true only when the file holds display/koyomi
-// = true (or 1). A missing, unreadable or malformed file reads as off.
-bool readKoyomiOption(const QString &path);
+// The option file across one run, kept as safely as the settings file (StoredFile).
+class KoyomiOptionFile
+{
+public:
+    explicit KoyomiOptionFile(QString path);
 
-// Stores the option, creating the file and its folder when missing. Returns
-// false when the file cannot be written.
+    // Returns whether the option is on: true only when the file holds display/koyomi
+    // = true (or 1). A missing, unreadable, oversized or malformed file reads as off.
+    bool read();
+
+    // Stores the option, creating the file and its folder when missing. On failure the
+    // file is left as it was and one line goes to stderr.
+    FileOutcome write(bool on);
+
+private:
+    StoredFile m_file;
+};
+
+// One-off forms of the above.
+bool readKoyomiOption(const QString &path);
 bool writeKoyomiOption(const QString &path, bool on);
 
 } // namespace settings

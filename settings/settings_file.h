@@ -1,14 +1,11 @@
 #pragma once
 
 #include "settings/settings_text.h"
+#include "settings/stored_file.h"
 
-#include <QByteArrayView>
 #include <QString>
 
-#include <functional>
 #include <optional>
-
-class QIODevice;
 
 namespace settings
 {
@@ -21,20 +18,28 @@ QString settingsFileName();
 // then the file name. Returns an empty string when the system names no such folder.
 QString settingsFilePath();
 
-// Returns the settings held in the file at path, or nullopt when there is no file there or it
-// cannot be opened or read. An existing file, even an empty one, gives a value. At most a few
-// kilobytes of the file are read, however large it is.
+// The settings file across one run of the calendar: read at opening, saved at quit and on
+// request. At most a few kilobytes of the file are read, however large it is. A save that
+// fails, or is refused because the file could not be read or another Lumo changed it since,
+// keeps the file as it was and prints one line on stderr (see StoredFile).
+class SettingsFile
+{
+public:
+    explicit SettingsFile(QString path);
+
+    // Returns the settings held in the file, or nullopt when there is no file or it cannot be
+    // read; a later save then refuses to replace an unreadable one. An existing file, even an
+    // empty one, gives a value.
+    std::optional<Settings> read();
+
+    FileOutcome write(const Settings &s);
+
+private:
+    StoredFile m_file;
+};
+
+// One-off forms of the above, with nothing remembered between them.
 std::optional<Settings> readSettingsFile(const QString &path);
-
-// Writes s to the file at path, creating its folder when missing. The new text goes to a
-// temporary file that replaces the old one only once it is complete, so a failure at any point
-// leaves the previous file whole. Returns false on failure, after one line on stderr.
 bool writeSettingsFile(const QString &path, const Settings &s);
-
-// Writes all of data to device; returns false when that fails.
-using DeviceWriter = std::function<bool(QIODevice &device, QByteArrayView data)>;
-
-// As above, with the bytes handed to write, so that tests can make a write fail part-way.
-bool writeSettingsFile(const QString &path, const Settings &s, const DeviceWriter &write);
 
 } // namespace settings

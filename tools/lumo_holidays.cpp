@@ -6,8 +6,10 @@
 #include "calendar/holidays.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -69,6 +71,20 @@ void appendMonth(int year, int month, std::string &out)
     }
 }
 
+// Writes text to stdout and flushes it; returns false when any write so far failed (a full
+// disk, a closed pipe).
+bool put(const std::string &text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout);
+}
+
+int writeFailed()
+{
+    std::fprintf(stderr, "%s: cannot write the output: %s\n", "lumo-holidays", std::strerror(errno));
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -85,10 +101,10 @@ int main(int argc, char **argv)
         for (int month = 1; month <= 12; ++month)
             appendMonth(static_cast<int>(year), month, out);
         if (out.size() > (1u << 16)) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
+            if (!put(out))
+                return writeFailed();
             out.clear();
         }
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return put(out) ? 0 : writeFailed();
 }

@@ -40,3 +40,13 @@ string(JOIN "\n" year2019
     "2019-09-23\t秋分の日" "2019-10-14\t体育の日" "2019-10-22\t即位礼正殿の儀" "2019-11-03\t文化の日"
     "2019-11-04\t振替休日" "2019-11-23\t勤労感謝の日" "")
 expect_output("${year2019}" 2019 2019)
+
+# A full disk: a listing that cannot be written is an error, however it fails.
+if(EXISTS /dev/full)
+    foreach(range "2020;2030" "2019;2019")
+        execute_process(COMMAND ${TOOL} ${range} OUTPUT_FILE /dev/full RESULT_VARIABLE rc ERROR_VARIABLE err)
+        if(NOT rc EQUAL 1 OR NOT err MATCHES "^lumo-holidays: cannot write")
+            message(FATAL_ERROR "lumo-holidays ${range} >/dev/full: status ${rc}, stderr '${err}'")
+        endif()
+    endforeach()
+endif()

@@ -8,8 +8,10 @@
 #include "calendar/koyomi.h"
 #include "calendar/koyomi_names.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -22,6 +24,20 @@ bool parseYear(std::string_view text, int &year)
     const char *end = text.data() + text.size();
     const auto [last, error] = std::from_chars(text.data(), end, year);
     return error == std::errc() && last == end;
+}
+
+// Writes text to stdout and flushes it; returns false when any write so far failed (a full
+// disk, a closed pipe).
+bool put(const std::string &text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout);
+}
+
+int writeFailed()
+{
+    std::fprintf(stderr, "%s: cannot write the output: %s\n", "lumo-koyomi", std::strerror(errno));
+    return 1;
 }
 
 } // namespace
@@ -61,8 +77,9 @@ int main(int argc, char **argv)
                 out += '\n';
             }
         }
-        std::fwrite(out.data(), 1, out.size(), stdout);
+        if (!put(out))
+            return writeFailed();
         out.clear();
     }
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return put(out) ? 0 : writeFailed();
 }

@@ -23,3 +23,13 @@ list(LENGTH lines count)
 if(NOT rc EQUAL 0 OR NOT count EQUAL 365 OR NOT out MATCHES "^2200-01-01\t[0-9]+\t[0-9]+\t[01]\t")
     message(FATAL_ERROR "lumo-koyomi 2200 2200: status ${rc}, ${count} lines")
 endif()
+
+# A full disk: a listing that cannot be written is an error, however it fails.
+if(EXISTS /dev/full)
+    foreach(range "2033;2033" "2000;2010")
+        execute_process(COMMAND ${TOOL} ${range} OUTPUT_FILE /dev/full RESULT_VARIABLE rc ERROR_VARIABLE err)
+        if(NOT rc EQUAL 1 OR NOT err MATCHES "^lumo-koyomi: cannot write")
+            message(FATAL_ERROR "lumo-koyomi ${range} >/dev/full: status ${rc}, stderr '${err}'")
+        endif()
+    endforeach()
+endif()

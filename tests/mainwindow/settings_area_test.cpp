@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -143,6 +144,10 @@ TEST_F(SettingsAreaTest, FailedSaveKeepsTheApplicationRunning)
     w->settingsArea().Slider1->setValue(60);
     w->Save_State();
     w->FileQuit();
+    // Quitting waits until the notice of the failed save is closed.
+    EXPECT_EQ(quits, 0);
+    ASSERT_TRUE(w->findChild<QMessageBox *>());
+    w->findChild<QMessageBox *>()->close();
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowRect(), (Rect { 200, 100, 102, 114 }));

@@ -1,3 +1,4 @@
+#include "settings/koyomi_option.h"
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,11 @@
 #include <string>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
+#include <cstdio>
+#include <functional>
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -58,10 +63,10 @@ QStringList entries(const QString &folder)
 }
 
 // Runs a save that is expected to fail; returns what it printed on stderr.
-std::string failingSave(const QString &path, const Settings &s, const settings::DeviceWriter &write = {})
+std::string failingSave(const QString &path, const Settings &s)
 {
     testing::internal::CaptureStderr();
-    const bool saved = write ? writeSettingsFile(path, s, write) : writeSettingsFile(path, s);
+    const bool saved = writeSettingsFile(path, s);
     const std::string printed = testing::internal::GetCapturedStderr();
     EXPECT_FALSE(saved);
     return printed;
@@ -145,46 +150,6 @@ TEST(SettingsFile, HugeFileIsReadBounded)
     ASSERT_TRUE(file.resize(100'000'000)); // a single line of NUL bytes after the digit, sparse on disk
     file.close();
     EXPECT_EQ(readSettingsFile(path), Settings { 7 });
-
-    // A device without end: only a bounded read ever returns.
-    const QString endless = QStringLiteral("/dev/zero");
-    if (QFileInfo::exists(endless)) {
-        EXPECT_EQ(readSettingsFile(endless), Settings {});
-    }
-}
-
-TEST(SettingsFileWrite, FailurePartWayKeepsTheOldFile)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(settings::settingsFileName());
-    ASSERT_TRUE(writeSettingsFile(path, kSaved));
-    const QByteArray before = contents(path);
-
-    struct Row {
-        const char *name;
-        settings::DeviceWriter write;
-    };
-    const Row rows[] = {
-        { "disk full half-way",
-            [](QIODevice &device, QByteArrayView data) {
-                device.write(data.data(), data.size() / 2);
-                return false;
-            } },
-        { "nothing written", [](QIODevice &, QByteArrayView) { return false; } },
-        { "last byte lost",
-            [](QIODevice &device, QByteArrayView data) {
-                device.write(data.data(), data.size() - 1);
-                return false;
-            } },
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        expectOneLine(failingSave(path, kOther, row.write));
-        EXPECT_EQ(contents(path), before);
-        EXPECT_EQ(readSettingsFile(path), kSaved);
-        EXPECT_EQ(entries(dir.path()), QStringList { settings::settingsFileName() }) << "no temporary file is left";
-    }
 }
 
 TEST(SettingsFileWrite, UnusablePlaceFailsCleanly)
@@ -215,7 +180,188 @@ TEST(SettingsFileWrite, UnusablePlaceFailsCleanly)
     EXPECT_EQ(entries(dir.path()), (QStringList { QStringLiteral("folder"), QStringLiteral("plain") }));
 }
 
+// Two calendars may run at once when no single-instance lock could be made: a save never
+// replaces a file that the other one wrote after this one read it, missing then or not. A
+// calendar's own saves follow one another freely.
+TEST(SettingsFile, NeverSavesOverAnotherLumosSave)
+{
+    for (const bool existed : { true, false }) {
+        SCOPED_TRACE(existed ? "file read at opening" : "no file at opening");
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString path = dir.filePath(settings::settingsFileName());
+        if (existed) {
+            ASSERT_TRUE(writeSettingsFile(path, kOther));
+        }
+        settings::SettingsFile mine(path);
+        settings::SettingsFile other(path);
+        mine.read();
+        other.read();
+        EXPECT_TRUE(other.write(kOther).ok());
+        EXPECT_TRUE(other.write(kOther).ok());
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(mine.write(kSaved).problem, settings::FileProblem::ChangedElsewhere);
+        expectOneLine(testing::internal::GetCapturedStderr());
+        EXPECT_EQ(contents(path), formatted(kOther));
+    }
+}
+
 #ifdef Q_OS_UNIX
+namespace
+{
+
+constexpr uid_t kNobody = 65534;
+
+QByteArray native(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+// Runs work in a child process with its stderr silenced, as an unprivileged user when asked and
+// the tests run as root. Returns whether work returned true.
+bool inChild(bool unprivileged, const std::function<bool()> &work)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (unprivileged && ::geteuid() == 0
+            && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(2);
+        if (!std::freopen("/dev/null", "w", stderr))
+            ::_exit(3);
+        ::_exit(work() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+} // namespace
+
+// A full disk, met here as a file size limit: every write past it fails. The saves fail and
+// both files stay as they were, byte for byte.
+TEST(SettingsFileWrite, FullDiskKeepsTheOldFiles)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(settings::settingsFileName());
+    const QString ini = dir.filePath(QStringLiteral("lumo.ini"));
+    ASSERT_TRUE(writeSettingsFile(path, kSaved));
+    ASSERT_TRUE(settings::writeKoyomiOption(ini, true));
+    const QByteArray before = contents(path);
+    const QByteArray iniBefore = contents(ini);
+
+    for (const rlim_t limit : { 0, 1, 22 }) { // both new files are longer than 22 bytes
+        SCOPED_TRACE(limit);
+        EXPECT_TRUE(inChild(false, [&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit size { limit, limit };
+            return ::setrlimit(RLIMIT_FSIZE, &size) == 0 && !writeSettingsFile(path, kOther)
+                && !settings::writeKoyomiOption(ini, false);
+        }));
+        EXPECT_EQ(contents(path), before);
+        EXPECT_EQ(contents(ini), iniBefore);
+        EXPECT_EQ(entries(dir.path()).size(), 2) << "no temporary file is left";
+    }
+}
+
+// Only regular files are read, and opening never waits (a FIFO without a writer blocks a plain
+// open). None of them is saved over, whether named directly or through a link.
+TEST(SettingsFile, OnlyRegularFilesAreRead)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(native(fifo).constData(), 0600), 0);
+    const QString toFifo = dir.filePath(QStringLiteral("link to fifo"));
+    const QString toDevice = dir.filePath(QStringLiteral("link to device"));
+    ASSERT_TRUE(QFile::link(fifo, toFifo));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), toDevice));
+
+    for (const QString &path : { fifo, toFifo, toDevice, QStringLiteral("/dev/zero"), QStringLiteral("/dev/null") }) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_EQ(readSettingsFile(path), std::nullopt);
+        EXPECT_FALSE(settings::readKoyomiOption(path));
+        expectOneLine(failingSave(path, kSaved));
+        EXPECT_FALSE(QFileInfo(path).isFile());
+    }
+    EXPECT_TRUE(QFileInfo(toFifo).isSymLink());
+    EXPECT_TRUE(QFileInfo(toDevice).isSymLink());
+}
+
+// A save replaces a symbolic link with the new file and leaves the file it pointed to alone,
+// as root and as an ordinary user.
+TEST(SettingsFileWrite, ReplacesALinkNeverItsTarget)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_EQ(::chmod(native(dir.path()).constData(), 0755), 0);
+    const QString folder = dir.filePath(QStringLiteral("Lumo"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(native(folder).constData(), kNobody, kNobody), 0);
+    }
+    const QString target = dir.filePath(QStringLiteral("someone else's"));
+    ASSERT_TRUE(put(target, "theirs\n"));
+    const QString path = folder + QLatin1Char('/') + settings::settingsFileName();
+
+    for (const bool unprivileged : { false, true }) {
+        SCOPED_TRACE(unprivileged ? "as an ordinary user" : "as the tests' user");
+        QFile::remove(path);
+        ASSERT_TRUE(QFile::link(target, path));
+        EXPECT_TRUE(inChild(unprivileged, [&] { return writeSettingsFile(path, kOther); }));
+        EXPECT_EQ(contents(target), QByteArray("theirs\n"));
+        EXPECT_FALSE(QFileInfo(path).isSymLink());
+        EXPECT_EQ(contents(path), formatted(kOther));
+    }
+}
+
+// A file that exists but cannot be read (mode 200) may hold values this run never saw: it is
+// never saved over.
+TEST(SettingsFileWrite, UnreadableFileIsNeverSavedOver)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(settings::settingsFileName());
+    const QString ini = dir.filePath(QStringLiteral("lumo.ini"));
+    ASSERT_TRUE(writeSettingsFile(path, kSaved));
+    ASSERT_TRUE(settings::writeKoyomiOption(ini, true));
+    const QByteArray before = contents(path);
+    const QByteArray iniBefore = contents(ini);
+    for (const QString &name : { dir.path(), path, ini }) {
+        if (::geteuid() == 0) {
+            ASSERT_EQ(::chown(native(name).constData(), kNobody, kNobody), 0);
+        }
+        ASSERT_EQ(::chmod(native(name).constData(), name == dir.path() ? 0755 : 0200), 0);
+    }
+
+    EXPECT_TRUE(inChild(true, [&] {
+        return readSettingsFile(path) == std::nullopt && !writeSettingsFile(path, kOther)
+            && !settings::readKoyomiOption(ini) && !settings::writeKoyomiOption(ini, false);
+    }));
+    EXPECT_EQ(contents(path), before);
+    EXPECT_EQ(contents(ini), iniBefore);
+}
+
+// lumo.ini is small; a huge one is refused unread, costing neither time nor memory, and kept.
+TEST(KoyomiOption, OversizedFileReadsAsOffAndIsKept)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString ini = dir.filePath(QStringLiteral("lumo.ini"));
+    constexpr qint64 size = qint64 { 1 } << 28;
+    const QByteArray tail = "\n[display]\nkoyomi=true\n";
+    {
+        QFile file(ini);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.seek(size - tail.size())); // sparse on disk
+        ASSERT_EQ(file.write(tail), tail.size());
+    }
+    EXPECT_FALSE(settings::readKoyomiOption(ini));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(settings::writeKoyomiOption(ini, true));
+    expectOneLine(testing::internal::GetCapturedStderr());
+    EXPECT_EQ(QFileInfo(ini).size(), size);
+}
+
 // A folder that refuses new files must fail the save, not have the old file rewritten in place.
 // Root ignores folder permissions, so there the save runs in a child dropped to an unprivileged user.
 TEST(SettingsFileWrite, FolderRefusingNewFilesKeepsTheOldFile)
@@ -236,11 +382,7 @@ TEST(SettingsFileWrite, FolderRefusingNewFilesKeepsTheOldFile)
         const uid_t nobody = 65534;
         if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0))
             ::_exit(2);
-        const bool saved = writeSettingsFile(path, kOther, [](QIODevice &device, QByteArrayView data) {
-            device.write(data.data(), data.size() / 2);
-            return false;
-        });
-        ::_exit(saved ? 1 : 0);
+        ::_exit(writeSettingsFile(path, kOther) ? 1 : 0);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
