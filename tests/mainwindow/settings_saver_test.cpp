@@ -2,7 +2,6 @@
 // system allows: positions far off any screen, saves that must not go through.
 #include "fakes.h"
 #include "mainwindow/window1.h"
-#include "settings/module1.h"
 #include "settings/settings_file.h"
 
 #include <QApplication>
@@ -70,7 +69,6 @@ TEST(SettingsOpening, FarPositionsComeOntoTheScreen)
         = { { INT_MAX, INT_MAX }, { INT_MIN, INT_MIN }, { INT_MAX, INT_MIN }, { 1 << 24, -(1 << 24) }, { 100, 200 } };
     for (const Row &row : rows) {
         SCOPED_TRACE(testing::Message() << row.top << ", " << row.left);
-        Module1::resetForLaunch();
         QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
         const QString path = dir.filePath(QStringLiteral("Lumo prefs"));
@@ -88,7 +86,6 @@ TEST(SettingsOpening, FarPositionsComeOntoTheScreen)
 // the other's file and tells the user once, in Japanese. Quitting waits for the notice.
 TEST(SettingsSaving, RefusedSaveKeepsTheFileAndTellsOnce)
 {
-    Module1::resetForLaunch();
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("Lumo prefs"));
