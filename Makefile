@@ -98,17 +98,15 @@ perf:
 # Installs into $(DESTDIR)$(PREFIX), e.g. `make install PREFIX=$HOME/.local`.
 # Installs what `make run` or `make build` built, as it stands, so that `sudo make
 # install` builds nothing as root in the checkout; it builds the application
-# first only when it was never built. cmake's list of installed files goes back
-# to the build folder's owner; `make uninstall` removes what it lists.
+# first only when it was never built. `make uninstall` removes what it installed.
 .PHONY: install uninstall package test-package lint spdx
 install:
 	@[ -x $(BUILD)/lumo ] && [ -x $(BUILD)/lumo-koyomi ] && [ -f $(BUILD)/packaging/gz/lumo.1.gz ] \
 		&& [ -f $(BUILD)/packaging/icons/16x16/apps/lumo.png ] || $(MAKE) app
-	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
-	@[ "$$(id -u)" -ne 0 ] || chown --reference=$(BUILD) $(BUILD)/install_manifest.txt
+	@DESTDIR="$(DESTDIR)" ./scripts/install $(BUILD) "$(PREFIX)"
 
 uninstall:
-	@./scripts/uninstall $(BUILD)/install_manifest.txt
+	@./scripts/uninstall $(BUILD)
 
 # The package's contents and metadata, lintian, then its install with apt on a
 # clean Debian 12 root made by debootstrap (root and the Debian mirror; a few minutes).
