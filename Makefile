@@ -9,7 +9,17 @@ BENCH_BUILD ?= build-release
 PACKAGE_BUILD ?= build-package
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
+export JOBS
 
+# cmake --build runs make again below this one; its "Entering directory"
+# lines are noise here.
+MAKEFLAGS += --no-print-directory
+
+# $(call configure,FOLDER,CMAKE ARGUMENTS): one line saying so, then CMake
+# quietly (its errors still show).
+configure_in = echo "configuring $(1)" && cmake -S . -B $(1) $(2) $(CMAKE_FLAGS) >/dev/null
+# $(call stage,TEXT): a heading for one stage of a long run.
+stage = @printf '\n== %s\n' "$(1)"
 
 .PHONY: all deps test-deps app configure build run test test-fast test-asan test-fuzz bench clean
 
@@ -21,38 +31,46 @@ deps:
 test-deps:
 	@./scripts/bootstrap --test
 
-# The application and the icons its install lays out; no test suite.
+# The application, the listings and the files its install lays out; no test suite.
+APP_TARGETS = lumo lumo-holidays lumo-koyomi lumo_icons lumo_docs
 app: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON -DBUILD_TESTING=OFF $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target lumo lumo_icons
+	@$(call configure_in,$(BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON -DBUILD_TESTING=OFF)
+	@./scripts/build $(BUILD) $(APP_TARGETS)
 
 run: app
-	./$(BUILD)/lumo
+	@echo "starting $(BUILD)/lumo"
+	@./$(BUILD)/lumo
 
 # Everything, the test suites included, in the same build folder.
 configure: test-deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON -DBUILD_TESTING=ON $(CMAKE_FLAGS) >/dev/null
+	@$(call configure_in,$(BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON -DBUILD_TESTING=ON)
 
 build: configure
-	@cmake --build $(BUILD) -j $(JOBS)
+	@./scripts/build $(BUILD)
 
-# Every test, then the same tests built with ASan + UBSan, then a bounded fuzz run.
+# Every test, then the same tests built with ASan + UBSan, then a bounded fuzz
+# run. The times are those of a first run on two cores; later runs rebuild
+# only what changed.
 test: test-fast test-asan test-fuzz
 
-test-fast: build
+test-fast:
+	$(call stage,fast tests: build and run every test (about 7 minutes; the first time 4 more to install the tests' tools))
+	@$(MAKE) build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 test-asan: test-deps
-	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DWARNINGS_AS_ERRORS=ON -DSANITIZE=ON $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	$(call stage,sanitizer build: the same tests under ASan + UBSan (about 12 minutes))
+	@$(call configure_in,$(ASAN_BUILD),-DCMAKE_BUILD_TYPE=Debug -DWARNINGS_AS_ERRORS=ON -DSANITIZE=ON)
+	@./scripts/build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE nosanitize
 
 # The settings reader under libFuzzer (Clang, ASan + UBSan) for FUZZ_SECONDS,
 # from the seed corpus; a crash, a hang, a leak or an out-of-range value fails it.
 # New inputs go to $(FUZZ_BUILD)/corpus, which later runs start from.
 test-fuzz: test-deps
-	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON -DLUMO_FUZZ=ON -DBUILD_TESTING=ON $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_settings
+	$(call stage,fuzz: the settings reader under libFuzzer for $(FUZZ_SECONDS) s (about a minute and a half with its build))
+	@export CXX=clang++ && $(call configure_in,$(FUZZ_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DWARNINGS_AS_ERRORS=ON -DLUMO_FUZZ=ON -DBUILD_TESTING=ON)
+	@./scripts/build $(FUZZ_BUILD) fuzz_settings
 	@mkdir -p $(FUZZ_BUILD)/corpus
 	$(FUZZ_BUILD)/fuzz_settings -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=2048 \
 		-max_len=8192 -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus tests/settings/fuzz_corpus 2>$(FUZZ_BUILD)/fuzz.log \
@@ -80,27 +98,43 @@ perf:
 # Installs into $(DESTDIR)$(PREFIX), e.g. `make install PREFIX=$HOME/.local`.
 # Installs what `make run` or `make build` built, as it stands, so that `sudo make
 # install` builds nothing as root in the checkout; it builds the application
-# first only when it was never built. cmake's list of installed files goes back
-# to the build folder's owner.
-.PHONY: install package test-package
+# first only when it was never built. `make uninstall` removes what it installed.
+.PHONY: install uninstall package test-package lint spdx
 install:
-	@[ -x $(BUILD)/lumo ] && [ -f $(BUILD)/packaging/icons/16x16/apps/lumo.png ] || $(MAKE) --no-print-directory app
-	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
-	@[ "$$(id -u)" -ne 0 ] || chown --reference=$(BUILD) $(BUILD)/install_manifest.txt
+	@[ -x $(BUILD)/lumo ] && [ -x $(BUILD)/lumo-koyomi ] && [ -f $(BUILD)/packaging/gz/lumo.1.gz ] \
+		&& [ -f $(BUILD)/packaging/icons/16x16/apps/lumo.png ] || $(MAKE) app
+	@DESTDIR="$(DESTDIR)" ./scripts/install $(BUILD) "$(PREFIX)"
 
-# The package's contents and metadata, then its install with apt on a clean
-# Debian 12 root made by debootstrap (root and the Debian mirror; a few minutes).
+uninstall:
+	@./scripts/uninstall $(BUILD)
+
+# The package's contents and metadata, lintian, then its install with apt on a
+# clean Debian 12 root made by debootstrap (root and the Debian mirror; a few minutes).
 test-package: test-deps
 	scripts/check-package --chroot
 
-# A Release build wrapped by CPack: $(PACKAGE_BUILD)/lumo_<version>_<arch>.deb.
-package: deps
-	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DWARNINGS_AS_ERRORS=OFF -DBUILD_TESTING=OFF $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(PACKAGE_BUILD) -j $(JOBS)
-	cd $(PACKAGE_BUILD) && cpack -G DEB
+# A Release build with Debian's hardening flags, wrapped by CPack:
+# $(PACKAGE_BUILD)/lumo_<version>_<arch>.deb.
+buildflags = $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1))
+package:
+	@./scripts/bootstrap --package
+	@$(call configure_in,$(PACKAGE_BUILD),-DCMAKE_BUILD_TYPE=Release -DWARNINGS_AS_ERRORS=OFF -DBUILD_TESTING=OFF \
+		-DCMAKE_CXX_FLAGS="$(call buildflags,CPPFLAGS) $(call buildflags,CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$(call buildflags,LDFLAGS)")
+	@./scripts/build $(PACKAGE_BUILD)
+	@cd $(PACKAGE_BUILD) && cpack -G DEB | grep -E 'package: .* generated' || { echo "cpack failed"; exit 1; }
+
+# clang-format, clang-tidy on the application's sources, the folders'
+# include order and the licence lines. Needs the compile database of `make configure`.
+lint: configure
+	@./scripts/lint $(BUILD)
+
+# Adds the licence line to every tracked source file that lacks it.
+spdx:
+	@./scripts/spdx
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)
 
 # A seeded mutation run over FILES (not part of `make test`): how many small
 # faults planted in each file the tests catch, in its own build folder.

@@ -1,6 +1,6 @@
 // lumo-holidays FIRST LAST: lists every day the holiday rules mark from January
 // of FIRST to December of LAST, one line each, "YYYY-MM-DD<TAB>name", in date
-// order. A developer tool for checking the rules against published lists.
+// order. For scripts, and for checking the rules against published lists.
 
 #include "calendar/calendar.h"
 #include "calendar/holidays.h"

@@ -1,7 +1,7 @@
 // lumo-koyomi FIRST LAST: lists every day from January of FIRST to December of
 // LAST with its almanac, one line each,
 // "YYYY-MM-DD<TAB>lunar month<TAB>lunar day<TAB>leap (1/0)<TAB>六曜<TAB>names",
-// the names (solar term, then seasonal days) joined by ",". A developer tool
+// the names (solar term, then seasonal days) joined by ",". For scripts, and
 // for checking the almanac against published tables and other libraries.
 
 #include "calendar/calendar.h"

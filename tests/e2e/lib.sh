@@ -109,6 +109,9 @@ skip() {
 # faketime); sets WIN to its calendar window, LUMO_PID to the process that
 # owns it and JOB_PID to the process this shell started.
 start_lumo() {
+    # faketime keeps its clock in POSIX shared memory.
+    [ "${1:-}" != faketime ] || [ -w /dev/shm ] ||
+        fail "faketime needs a writable /dev/shm (POSIX semaphores); mount a tmpfs there"
     "$@" "$LUMO" >>"$E2E_TMP/lumo.log" 2>&1 &
     JOB_PID=$!
     E2E_PIDS+=("$JOB_PID")

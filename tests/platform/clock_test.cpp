@@ -24,8 +24,7 @@ struct Sources {
             ++lookups;
             return QDateTime::fromMSecsSinceEpoch(time + offset, Qt::UTC).date();
         };
-        clock.startOfDay
-            = [this](QDate d) { return QDateTime(d, QTime(0, 0), Qt::UTC).toMSecsSinceEpoch() - offset; };
+        clock.startOfDay = [this](QDate d) { return QDateTime(d, QTime(0, 0), Qt::UTC).toMSecsSinceEpoch() - offset; };
     }
 };
 
