@@ -34,7 +34,7 @@ QString KoyomiTips::cellToolTip(const std::string &holiday, int year, int month,
     QString text = QString::fromStdString(holiday);
     if (!shown() || year < calendar::koyomiFirstYear || year > calendar::koyomiLastYear)
         return text;
-    const QString lines = almanacLines(year, month, cell - calendar::Get_Week(year, month, 1) + 1);
+    const QString lines = almanacLines(year, month, cell - calendar::prolepticWeekday(year, month, 1) + 1);
     // A day without a holiday starts with its almanac line.
     return text.isEmpty() ? lines.mid(1) : text + lines;
 }

@@ -64,7 +64,7 @@ namespace
 
     void Draw_OneMonth(QPainter &painter, const TileContent &c)
     {
-        Draw_Text(painter, QString::fromStdString(calendar::Nen(c.viewYear)), layout::NenTxt, 9, Qt::black);
+        Draw_Text(painter, QString::fromStdString(calendar::nenOfMonth(c.viewYear, c.viewMonth)), layout::NenTxt, 9, Qt::black);
         Draw_Text(painter, QString::number(c.viewMonth), layout::TukTxt, 12, toQColor(colours::MonthGreen));
         Draw_Text(painter, QString::number(c.viewYear), layout::YearTxt, 9, Qt::black);
         const Rect headers[]
@@ -88,7 +88,7 @@ namespace
     QColor todayColour(const QDate &today)
     {
         MonthGrid month;
-        const int offset = calendar::Get_Week(today.year(), today.month(), 1);
+        const int offset = calendar::prolepticWeekday(today.year(), today.month(), 1);
         month.Reset_Day();
         calendar::Cong_Day(today.year(), today.month(), offset, month);
         const int k = offset + today.day() - 1;
@@ -162,7 +162,7 @@ QString Window1::tileToolTip() const
 {
     const QDate today = m_services.clock.today();
     MonthGrid month;
-    const int offset = calendar::Get_Week(today.year(), today.month(), 1);
+    const int offset = calendar::prolepticWeekday(today.year(), today.month(), 1);
     calendar::Cong_Day(today.year(), today.month(), offset, month);
     const QString text = fullDateText(today.year(), today.month(), today.day(), today.dayOfWeek() % 7 + 1,
         month.cell(today.day() + offset - 1).holiday);

@@ -100,7 +100,7 @@ Window1::Window1(const Services &services, QString settingsPath, QWidget *parent
     m_accessibility = std::make_unique<AccessibilityObserver>([this](bool active) {
         m_screenReader = active;
         if (active && D[1])
-            nameCells(m_viewYear, m_viewMonth, calendar::Get_Week(m_viewYear, m_viewMonth, 1));
+            nameCells(m_viewYear, m_viewMonth, calendar::prolepticWeekday(m_viewYear, m_viewMonth, 1));
     });
 }
 

@@ -55,8 +55,10 @@ void Window1::showMonth(int year, int month, int todayDay)
     YearTxt->setTextIfChanged(QString::number(year));
     TukTxt->setTextColor(toQColor(colours::MonthGreen));
     TukTxt->setTextIfChanged(QString::number(month));
-    NenTxt->setTextIfChanged(QString::fromStdString(calendar::Nen(year)));
-    const int offset = calendar::Get_Week(year, month, 1);
+    // The era in force on the month's first day; the weekday also before 1583,
+    // where the window steps too.
+    NenTxt->setTextIfChanged(QString::fromStdString(calendar::nenOfMonth(year, month)));
+    const int offset = calendar::prolepticWeekday(year, month, 1);
     const int days = calendar::Month_Long(year, month);
     Set_Day(offset, days);
     if (todayDay > 0)

@@ -120,7 +120,7 @@ void Window1::Check_Day()
 
 void Window1::showDayText()
 {
-    const int k = calendar::Get_Week(Start_Year, Start_Month, 1) + Start_Day - 1;
+    const int k = calendar::prolepticWeekday(Start_Year, Start_Month, 1) + Start_Day - 1;
     if (k < 1 || k > MonthGrid::CellCount)
         return;
     const StaticText *cell = D[static_cast<std::size_t>(k)];
