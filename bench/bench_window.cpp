@@ -50,7 +50,7 @@ int monthIndex(const mainwindow::Window1 &w)
 void monthSteps(benchmark::State &state, bool almanac)
 {
     Bench b;
-    b.window.setKoyomiShown(almanac);
+    b.window.store().setKoyomiShown(almanac);
     const int first = monthIndex(b.window);
     for (auto _ : state) {
         b.window.Canvas4_MouseUp(10, 7);
