@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Front door over CMake. `make run` builds and starts Lumo with only what that
 # needs; `make test` installs the tests' tools and runs every test.
 JOBS ?= $(shell nproc)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit floor for Lumo's start-up: a bare Qt window of the calendar's
 // size holding 52 labels (era, month, year, seven weekdays and 42 days), shown
 // the way Lumo shows its window, with nothing computed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of the calendar core: the holiday rules for every month Lumo can
 // show with holidays up to 2100, one weekday, and a month of the almanac.
 

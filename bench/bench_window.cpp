@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of the calendar window's two busiest paths on the offscreen
 // platform: one month step (the release of the month-forward button through
 // the window's repaint), with the almanac off and on, and one composition of

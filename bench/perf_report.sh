@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the performance report (docs/performance.md through `make perf`):
 # start-up, resident memory and idle CPU of Lumo (as it starts for a new user,
 # and with the almanac and Dockアイコン on) beside the bare Qt window of 52

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The names Lumo gives the national holidays (the day cell's tooltip), UTF-8.

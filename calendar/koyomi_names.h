@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The almanac's names, UTF-8: the six days of 六曜, the 24 solar terms and the

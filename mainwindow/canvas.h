@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture button: its backdrop picture and its press and release handlers.
 #pragma once
 

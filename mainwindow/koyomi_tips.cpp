@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The almanac option's tooltips.
 #include "mainwindow/koyomi_tips.h"
 

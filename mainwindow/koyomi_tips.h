@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The almanac option's tooltips: each day's 六曜, lunar date and solar term.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid as a value.
 #include "mainwindow/month_grid.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid as a value: 42 day cells with their texts, colours, today's mark and holiday names.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sixteen pictures, read on first use.
 #include "mainwindow/picture_set.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sixteen pictures of the picture buttons and the tile badge, read on first use.
 #pragma once
 

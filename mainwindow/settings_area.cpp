@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings controls: built from their rectangles, showing and changing the settings store.
 #include "mainwindow/settings_area.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings controls, one class for the calendar's settings area and the "設定" window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text label of the calendar.
 #include "mainwindow/static_text.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text label of the calendar with its own colour and underline.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 128 x 128 tile picture and the window's composition of it for the application tile.
 #include "mainwindow/tile_picture.h"
 

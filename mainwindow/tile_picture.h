@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 128 x 128 tile picture, painted from the date, the mode, the colour and the holidays.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar window: building its controls and day cells, and its small accessors.
 
 #include "mainwindow/window1.h"

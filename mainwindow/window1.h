@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar window: one month, its picture buttons, the tile mode and the settings area.
 #pragma once
 

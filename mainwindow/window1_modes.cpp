@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar window's sizes and mouse handling: the small tile, the large calendar, the corner buttons.
 
 #include "mainwindow/window1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar window shows a month: the grid copied into the day cells, the labels, the title.
 
 #include "mainwindow/window1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar window's picture buttons, keys and wheel: stepping through months, the tile, 設定.
 
 #include "mainwindow/window1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar window's life: opening with the saved settings, the once-a-second day check, closing.
 
 #include "mainwindow/window1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar window's settings: following the store, the preferences window, saving.
 
 #include "mainwindow/window1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences window "設定".
 #include "mainwindow/window2.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences window "設定": a settings area of its own in a small modal window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The size-mode rules: the tile, the calendar and the widened window on their screen.
 #include "mainwindow/window_layout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the calendar window and of the "設定" window, and the size-mode rules.
 #pragma once
 

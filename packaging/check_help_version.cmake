@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs `lumo --help` and `lumo --version` with no display at all: both must
 # answer on stdout and exit 0, as every desktop program does.
 # Usage: cmake -DLUMO=<path> -DVERSION=<x.y.z> -P check_help_version.cmake

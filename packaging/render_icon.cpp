@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the scalable application icon into one square PNG at build time,
 // so the hicolor theme gets its fixed sizes without committed pictures.
 //

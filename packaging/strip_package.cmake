@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by CPack on its staging tree before it builds the .deb: strips the
 # programs as Debian's dh_strip does, the .comment and .note sections too.
 file(GLOB programs "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/usr/bin/*")

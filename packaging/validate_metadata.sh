@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Validates the desktop entries and the AppStream metainfo.
 # Usage: validate_metadata.sh <metainfo.xml> <file.desktop>...
 # Exits 77, which ctest reads as skipped, when a validator is not installed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live settings of a run: one home for each, with a change signal each.
 #pragma once
 

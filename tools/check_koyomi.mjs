@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks lumo-koyomi against an independent ephemeris: recomputes the almanac
 // with the astronomy-engine package (not a Lumo dependency) and lists every day
 // on which the two disagree, with the events near that day and how far each

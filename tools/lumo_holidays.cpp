@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lumo-holidays FIRST LAST: lists every day the holiday rules mark from January
 // of FIRST to December of LAST, one line each, "YYYY-MM-DD<TAB>name", in date
 // order. For scripts, and for checking the rules against published lists.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs lumo-holidays (-DTOOL=path): bad arguments give a usage line on stderr
 # and exit status 2; good ones list the holidays of a year day by day.
 cmake_minimum_required(VERSION 3.21)

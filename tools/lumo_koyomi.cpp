@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lumo-koyomi FIRST LAST: lists every day from January of FIRST to December of
 // LAST with its almanac, one line each,
 // "YYYY-MM-DD<TAB>lunar month<TAB>lunar day<TAB>leap (1/0)<TAB>六曜<TAB>names",

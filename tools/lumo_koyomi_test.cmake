@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs lumo-koyomi (-DTOOL=path): bad arguments give a usage line on stderr and
 # exit status 2, years outside the almanac's range a message and status 2.
 cmake_minimum_required(VERSION 3.21)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object running its event loop: the menu's items and the
 // preferences command, which widens the calendar or opens "設定".
 #include "app/app.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-over between starts in a temporary folder, against small fakes of
 // a running Lumo made with fork(): what another user, a crash or a stray file
 // can leave in the way must never leave a start without a calendar, and

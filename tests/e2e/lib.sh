@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests: a private X server, a temporary home, the
 # calendar started and found, screenshots and polling. Sourced, not run.
 # Every process started here is ended by its PID when the test exits.

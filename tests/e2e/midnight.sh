@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # New Year's Eve a few seconds before midnight: the running calendar moves on to
 # 1 January of the next year by itself, and then looks exactly like a calendar
 # started on that day.

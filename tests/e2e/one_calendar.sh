@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One calendar per user that always comes back: two starts at once make one
 # window with a task-bar entry, a minimised calendar comes back on another start
 # and on a click on the tray icon, a tray started after lumo (or restarted) gets

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where the window manager has a say: a first start (no settings file) comes up
 # where the window manager places it, and a request to fill the screen leaves
 # the calendar as it was.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The settings file across runs: the quit shortcut and SIGTERM save the
 # window's place and colour, the next start restores them, and SIGKILL
 # leaves the previous file whole.

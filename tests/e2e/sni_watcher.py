@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A minimal StatusNotifierItem host on the session bus: owns
 org.kde.StatusNotifierWatcher, says a host is registered, and prints a line
 for each item that registers."""

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A StatusNotifierItem host (KDE Plasma, GNOME's AppIndicator extension) that
 # starts after lumo gets the tray icon, and gets it again when it comes back.
 # Runs on a session bus of its own.

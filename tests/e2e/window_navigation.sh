@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The calendar window on a real X server: its size and title, each picture
 # button stepping the month on view and back, and the small tile.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The almanac option: off it changes no tooltip and writes no file; on, the
 // day cells and the tile carry the day's 暦注; the choice lives in lumo.ini.
 #include "calendar/calendar.h"

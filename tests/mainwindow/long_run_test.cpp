@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long runs of the real window: a century of midnights on the fake clock, with
 // wandering, a clock that steps back a day, size changes and the tile; and trips
 // to years two thousand million away and back. Meant for the sanitizer build,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid as a value: which cell holds which day, the colours of the
 // weekday columns, today's mark and the holiday names.
 #include "calendar/holidays.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture buttons that step the month on view, and the keys and wheel
 // that go the same way: pictures while held, the step on release wherever it
 // happens, the wrap at the year's ends, today's mark and the year limits.

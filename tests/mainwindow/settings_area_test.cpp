@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings area of the main window, and the settings going through the
 // window to the file and back.
 #include "mainwindow/static_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar's opening and saving against what the settings file holds and what the file
 // system allows: positions far off any screen, saves that must not go through.
 #include "fakes.h"

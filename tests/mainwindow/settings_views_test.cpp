@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A setting changed in either place shows at once in every view that follows it.
 #include "mainwindow/static_text.h"
 #include "window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 128 x 128 tile picture, its tooltip, and when it is composed.
 #include "mainwindow/static_text.h"
 #include "mainwindow/window1.h"

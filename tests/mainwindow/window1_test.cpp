@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar window: opening with and without saved settings, the day
 // rollover, the small tile, the corner buttons, tooltips, pictures and the
 // commands that save and quit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences window "設定" and how it keeps the main window in step.
 #include "mainwindow/canvas.h"
 #include "mainwindow/static_text.h"

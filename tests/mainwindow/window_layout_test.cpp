@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The size modes as integer rules: which side of its screen a window is on,
 // the tile and calendar rectangles that keep it there, the widened window and
 // the placement at opening on one or more screens.

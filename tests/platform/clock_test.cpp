@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system clock's kept date: looked up again exactly when it may have changed.
 #include "platform/clock.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application tile: the window icon shows the composed picture until it is reset.
 #include "platform/system_dock_tile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the settings reader: whatever the bytes, every value read is in range,
 // the reader consumes a bounded prefix, what it read survives a write and a second read, and the
 // saved position becomes a window wholly on a screen with no overflow on the way.

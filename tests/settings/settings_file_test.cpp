@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/koyomi_option.h"
 #include "settings/settings_file.h"
 

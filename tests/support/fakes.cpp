@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fakes of the platform services: a clock, screens, pictures, a colour picker and a tile.
 #include "fakes.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test main for widget tests: the offscreen platform and one QApplication for
 // the whole run. The platform is set here rather than in the test's environment,
 // since test discovery runs the binary at build time.
