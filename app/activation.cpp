@@ -71,7 +71,8 @@ namespace
         for (qsizetype at = 0; at < message.size(); at += 20) {
             event.type = at == 0 ? begin : more;
             std::memset(event.data.data8, 0, sizeof event.data.data8);
-            std::memcpy(event.data.data8, message.constData() + at, size_t(std::min<qsizetype>(20, message.size() - at)));
+            std::memcpy(
+                event.data.data8, message.constData() + at, size_t(std::min<qsizetype>(20, message.size() - at)));
             xcb_send_event(connection, 0, root, XCB_EVENT_MASK_PROPERTY_CHANGE, reinterpret_cast<const char *>(&event));
         }
     }

@@ -23,7 +23,6 @@
 #include <QSessionManager>
 #include <QSvgRenderer>
 
-
 namespace app
 {
 

@@ -137,7 +137,7 @@ namespace
         if (fd < 0)
             return HandOver::NotYet;
         // A full backlog would block connect() without a time-out.
-        const timeval connectTime { 0, ConnectMs * 1000 };
+        const timeval connectTime { 0, suseconds_t { ConnectMs } * 1000 };
         ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &connectTime, sizeof connectTime);
         HandOver result = HandOver::NotYet;
         // Only a Lumo of this user may be handed the start; anything else
@@ -168,7 +168,9 @@ namespace
             , m_notifier(fd, QSocketNotifier::Read, this)
         {
             connect(&m_notifier, &QSocketNotifier::activated, this, [this, instance] { read(instance); });
-            QTimer::singleShot(RequestMs, this, [this] { deleteLater(); });
+            m_deadline.setSingleShot(true);
+            connect(&m_deadline, &QTimer::timeout, this, &QObject::deleteLater);
+            m_deadline.start(RequestMs);
         }
         ~Connection() override
         {
@@ -197,6 +199,7 @@ namespace
 
         int m_fd;
         QSocketNotifier m_notifier;
+        QTimer m_deadline;
         QByteArray m_request;
     };
 
@@ -309,8 +312,8 @@ void SingleInstance::listen()
     const QByteArray path = QFile::encodeName(socketPath());
     sockaddr_un address;
     if (!socketAddress(path, address)) {
-        std::fprintf(stderr, "lumo: %s is too long for a socket; later starts will not find this one\n",
-            path.constData());
+        std::fprintf(
+            stderr, "lumo: %s is too long for a socket; later starts will not find this one\n", path.constData());
         return;
     }
     // Holding the lock, whatever is at the socket's path is a dead Lumo's or

@@ -32,8 +32,7 @@ namespace
         if (era == std::end(eras))
             return era_names::year;
         const std::int64_t number = std::int64_t { year } - era->year + 1;
-        return era->name + (number == 1 ? std::string(era_names::firstYear) : std::to_string(number))
-            + era_names::year;
+        return era->name + (number == 1 ? std::string(era_names::firstYear) : std::to_string(number)) + era_names::year;
     }
 
 } // namespace

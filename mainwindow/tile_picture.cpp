@@ -65,7 +65,8 @@ namespace
 
     void Draw_OneMonth(QPainter &painter, const TileContent &c)
     {
-        Draw_Text(painter, QString::fromStdString(calendar::nenOfMonth(c.viewYear, c.viewMonth)), layout::NenTxt, 9, Qt::black);
+        Draw_Text(painter, QString::fromStdString(calendar::nenOfMonth(c.viewYear, c.viewMonth)), layout::NenTxt, 9,
+            Qt::black);
         Draw_Text(painter, QString::number(c.viewMonth), layout::TukTxt, 12, toQColor(colours::MonthGreen));
         Draw_Text(painter, QString::number(c.viewYear), layout::YearTxt, 9, Qt::black);
         const Rect headers[]

@@ -14,7 +14,7 @@ namespace
 {
 
     // Lumo writes 23 bytes; anything near this is not its file.
-    constexpr std::int64_t kMaxFileBytes = 64 * 1024;
+    constexpr std::int64_t kMaxFileBytes = std::int64_t { 64 } * 1024;
 
     // The INI reading of display/koyomi: "[display]" opens the group, "koyomi = value" sets
     // the key, blanks around names and values do not count, ";" and "#" start comments.
@@ -61,7 +61,7 @@ bool KoyomiOptionFile::read()
 
 FileOutcome KoyomiOptionFile::write(bool on)
 {
-    const FileOutcome outcome
+    FileOutcome outcome
         = m_file.write(on ? QByteArrayView("[display]\nkoyomi=true\n") : QByteArrayView("[display]\nkoyomi=false\n"));
     if (!outcome.ok()) {
         const QByteArray line = QStringLiteral("Lumo: could not save the almanac option to %1: %2\n")

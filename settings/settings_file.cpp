@@ -56,7 +56,7 @@ FileOutcome SettingsFile::write(const Settings &s)
     std::ostringstream text;
     formatSettings(text, s);
     const std::string bytes = text.str();
-    const FileOutcome outcome = m_file.write(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    FileOutcome outcome = m_file.write(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     if (!outcome.ok()) {
         const QByteArray line = QStringLiteral("Lumo: could not save the settings to %1: %2\n")
                                     .arg(QDir::toNativeSeparators(m_file.path()), outcome.reason)

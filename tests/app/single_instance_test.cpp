@@ -222,8 +222,9 @@ TEST(SingleInstance, LaterStartWaitsBoundedForTheHolder)
             continue;
         }
         QTemporaryDir folder;
-        const Fake running(
-            [&](const Fake::Ready &ready) { holder(ready, folder.path(), row.socketAfterMs, row.uid, row.answerAfterMs); });
+        const Fake running([&](const Fake::Ready &ready) {
+            holder(ready, folder.path(), row.socketAfterMs, row.uid, row.answerAfterMs);
+        });
         QElapsedTimer clock;
         clock.start();
         EXPECT_EQ(app::SingleInstance(folder.path()).claim({}), row.expected);

@@ -36,7 +36,8 @@ TEST(GetWeek, KnownDates)
 TEST(GetWeek, WalksFromYearMinus400To2999)
 {
     constexpr int first = -400;
-    int previous = static_cast<int>(chr::weekday { chr::sys_days { chr::year { first - 1 } / 12 / 31 } }.c_encoding()) + 1;
+    int previous
+        = static_cast<int>(chr::weekday { chr::sys_days { chr::year { first - 1 } / 12 / 31 } }.c_encoding()) + 1;
     for (int year = first; year <= 2999; ++year) {
         int yearLength = 0;
         for (int month = 1; month <= 12; ++month) {
@@ -65,7 +66,8 @@ TEST(GetWeek, WalksFromYearMinus400To2999)
 // so a year far out must agree with its counterpart near today.
 TEST(GetWeek, HugeYearsRepeatEvery400Years)
 {
-    for (const int year : { INT_MAX, INT_MAX - 1, INT_MAX - 399, 1700000000, 2000000001, INT_MIN, INT_MIN + 1, -1700000001 }) {
+    for (const int year :
+        { INT_MAX, INT_MAX - 1, INT_MAX - 399, 1700000000, 2000000001, INT_MIN, INT_MIN + 1, -1700000001 }) {
         const int near = 2000 + year % 400;
         for (int month = 1; month <= 12; ++month) {
             ASSERT_EQ(Month_Long(year, month), Month_Long(near, month)) << year << '-' << month;

@@ -177,7 +177,8 @@ TEST(Koyomi, EveryDayMatchesTheReferenceEphemeris)
         const std::vector<Start> &months = starts[year];
         std::vector<std::vector<std::string_view>> dayNames(367);
         for (std::size_t i = 0; i < named[year].size(); ++i)
-            dayNames.at(static_cast<std::size_t>(named[year][i])).push_back(i < 24 ? names::sekki[i] : seasonal[i - 24]);
+            dayNames.at(static_cast<std::size_t>(named[year][i]))
+                .push_back(i < 24 ? names::sekki[i] : seasonal[i - 24]);
         std::size_t month = 0; // index into months
         int dayOfYear = 0;
         for (int m = 1; m <= 12; ++m) {
