@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <cstdio>
 #include <utility>
 
 namespace settings
@@ -63,13 +62,7 @@ FileOutcome KoyomiOptionFile::write(bool on)
 {
     FileOutcome outcome
         = m_file.write(on ? QByteArrayView("[display]\nkoyomi=true\n") : QByteArrayView("[display]\nkoyomi=false\n"));
-    if (!outcome.ok()) {
-        const QByteArray line = QStringLiteral("Lumo: could not save the almanac option to %1: %2\n")
-                                    .arg(QDir::toNativeSeparators(m_file.path()), outcome.reason)
-                                    .toLocal8Bit();
-        std::fputs(line.constData(), stderr);
-        std::fflush(stderr);
-    }
+    logFailedSave(outcome, "the almanac option", m_file.path());
     return outcome;
 }
 

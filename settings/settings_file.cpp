@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_file.h"
 
-#include <QDir>
 #include <QStandardPaths>
 
-#include <cstdio>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -57,13 +55,7 @@ FileOutcome SettingsFile::write(const Settings &s)
     formatSettings(text, s);
     const std::string bytes = text.str();
     FileOutcome outcome = m_file.write(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-    if (!outcome.ok()) {
-        const QByteArray line = QStringLiteral("Lumo: could not save the settings to %1: %2\n")
-                                    .arg(QDir::toNativeSeparators(m_file.path()), outcome.reason)
-                                    .toLocal8Bit();
-        std::fputs(line.constData(), stderr);
-        std::fflush(stderr);
-    }
+    logFailedSave(outcome, "the settings", m_file.path());
     return outcome;
 }
 

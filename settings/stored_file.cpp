@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -297,5 +298,16 @@ FileOutcome StoredFile::write(QByteArrayView bytes)
 }
 
 #endif
+
+void logFailedSave(const FileOutcome &outcome, const char *what, const QString &path)
+{
+    if (outcome.ok())
+        return;
+    const QByteArray line = QStringLiteral("Lumo: could not save %1 to %2: %3\n")
+                                .arg(QString::fromUtf8(what), QDir::toNativeSeparators(path), outcome.reason)
+                                .toLocal8Bit();
+    std::fputs(line.constData(), stderr);
+    std::fflush(stderr);
+}
 
 } // namespace settings

@@ -85,4 +85,7 @@ private:
     std::optional<Stamp> m_known;
 };
 
+// Prints "Lumo: could not save WHAT to PATH: REASON" on stderr when outcome is a failure.
+void logFailedSave(const FileOutcome &outcome, const char *what, const QString &path);
+
 } // namespace settings
