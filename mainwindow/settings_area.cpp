@@ -140,16 +140,25 @@ void SettingsArea::createButtons(const layout::SettingsAreaRects &rects)
 void SettingsArea::PushButton1_Action()
 {
     QWidget *shown = window();
-    shown->hide();
+    if (m_options.hideWhilePicking)
+        shown->hide();
     QColor colour = toQColor(m_store.My_Col());
-    // On Cancel the colour keeps its starting value and is applied again unchanged.
-    m_colorPicker.SelectColor(colour, utf8("背景色を選んでください。"));
-    m_store.setColour({ colour.red(), colour.green(), colour.blue() });
-    // A dialog is centred over its parent on every show unless it was placed:
-    // it comes back where the user left it.
-    if (qobject_cast<QDialog *>(shown))
-        shown->setAttribute(Qt::WA_Moved);
-    shown->show();
+    const platform::ColorPicker::Preview preview = [this](const QColor &c) {
+        if (m_options.preview)
+            m_options.preview(c);
+    };
+    if (m_colorPicker.SelectColor(colour, utf8("背景色を選んでください。"), preview))
+        m_store.setColour({ colour.red(), colour.green(), colour.blue() });
+    // After a Cancel the calendar shows the store's colour again; after an OK
+    // it shows it already.
+    preview(toQColor(m_store.My_Col()));
+    if (m_options.hideWhilePicking) {
+        // A dialog is centred over its parent on every show unless it was
+        // placed: it comes back where the user left it.
+        if (qobject_cast<QDialog *>(shown))
+            shown->setAttribute(Qt::WA_Moved);
+        shown->show();
+    }
 }
 
 void SettingsArea::CheckBox1_Action()

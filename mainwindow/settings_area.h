@@ -10,6 +10,7 @@
 #include <functional>
 
 class QCheckBox;
+class QColor;
 class QPushButton;
 class QRadioButton;
 class QSlider;
@@ -42,6 +43,12 @@ public:
         // Whether the Dock box shows the option from the start; the "設定"
         // window opens with it unticked whatever the option is.
         bool boxShowsOptionAtStart = true;
+        // Whether the window of the area steps aside while the colour picker
+        // is open. The calendar stays, to show the colour being chosen.
+        bool hideWhilePicking = false;
+        // Shows a colour on the calendar's background while the picker is
+        // open; the store gets the colour only when the user confirms.
+        std::function<void(const QColor &)> preview;
         std::function<void()> save; // 設定保存
         std::function<void()> close; // 閉じる
     };

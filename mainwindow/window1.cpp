@@ -146,8 +146,10 @@ void Window1::createSettingsArea()
 {
     SettingsArea::Options options;
     options.save = [this] { Save_State(); };
+    options.preview = [this](const QColor &colour) { setBackColor(colour); };
     options.close = [this] {
-        setWindowRect({ windowRect().left, windowRect().top, layout::LargeSize.width, layout::LargeSize.height });
+        const Rect calendar = calendarRect();
+        setWindowRect({ calendar.left, calendar.top, layout::LargeSize.width, layout::LargeSize.height });
     };
     m_area = new SettingsArea(
         m_store, m_services.colorPicker, layout::Window1Area, QPoint(layout::AreaLeft, 0), std::move(options), this);

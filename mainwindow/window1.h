@@ -18,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -199,6 +200,9 @@ private:
     void showDayText();
     void setBackColor(const QColor &colour);
     void setWindowRect(const Rect &rect);
+    // The calendar's place: the window itself, or while the settings area is
+    // shown, where the calendar goes back when it closes.
+    Rect calendarRect() const;
     // Whether the window is the tile: then it has no title bar.
     bool isTile() const;
     void setTile(bool tile);
@@ -236,6 +240,13 @@ private:
     SettingsArea *m_area = nullptr;
     QImage MyCanv; // the last tile picture
     QPointer<Window2> m_window2;
+    // While the settings area is shown: where the calendar was when it opened,
+    // and where the widened window was put then.
+    struct AreaOpening {
+        Rect calendar;
+        Rect widened;
+    };
+    std::optional<AreaOpening> m_areaOpened;
     // Every control that can take the focus, with its own focus policy.
     std::vector<std::pair<QWidget *, Qt::FocusPolicy>> m_focusPolicies;
     bool m_frameKnown = false;

@@ -22,6 +22,8 @@ Rect Window1::windowRect() const
 
 void Window1::setWindowRect(const Rect &rect)
 {
+    if (rect.width != layout::SettingsSize.width)
+        m_areaOpened.reset();
     setTile(rect.width == layout::SmallSize.width && rect.height == layout::SmallSize.height);
     setFixedSize(rect.width, rect.height);
     setGeometry(rect.left, rect.top, rect.width, rect.height);
@@ -71,14 +73,23 @@ Rect Window1::screenRect() const
     return screenOf(windowRect(), screenRects());
 }
 
+Rect Window1::calendarRect() const
+{
+    return m_areaOpened ? calendarAfterArea(m_areaOpened->calendar, m_areaOpened->widened, windowRect()) : windowRect();
+}
+
+// From the widened window both go from the calendar's place, so that a
+// widening moved left to fit the screen moves nothing.
 void Window1::Small_Win()
 {
-    setWindowRect(smallWinRect(windowRect(), screenRect()));
+    const Rect calendar = calendarRect();
+    setWindowRect(smallWinRect(calendar, screenOf(calendar, screenRects())));
 }
 
 void Window1::Large_Win()
 {
-    setWindowRect(largeWinRect(windowRect(), screenRect()));
+    const Rect calendar = calendarRect();
+    setWindowRect(largeWinRect(calendar, screenOf(calendar, screenRects())));
 }
 
 void Window1::shrink()

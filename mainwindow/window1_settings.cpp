@@ -96,8 +96,10 @@ void Window1::Save_State()
 void Window1::Save_For_Session()
 {
     const Rect before = windowRect();
+    const std::optional<AreaOpening> opened = m_areaOpened;
     Save_State();
     setWindowRect(before);
+    m_areaOpened = opened;
 }
 
 bool Window1::My_Pref()
@@ -106,7 +108,11 @@ bool Window1::My_Pref()
     // as a press on the tile brings it, so that the settings area opens beside it.
     if (Win_Small)
         MouseDown(0, 0);
-    setWindowRect(settingsWinRect(windowRect(), screenRect()));
+    // Remembers where the calendar goes back when the area closes.
+    const Rect calendar = calendarRect();
+    const Rect widened = settingsWinRect(windowRect(), screenRect());
+    setWindowRect(widened);
+    m_areaOpened = AreaOpening { calendar, widened };
     return false;
 }
 
@@ -114,7 +120,8 @@ void Window1::openWindow2()
 {
     if (!m_window2)
         m_window2 = new Window2(
-            m_store, m_services.colorPicker, [this] { Save_State(); }, this);
+            m_store, m_services.colorPicker, [this] { Save_State(); },
+            [this](const QColor &colour) { setBackColor(colour); }, this);
     m_window2->show();
     m_window2->raise();
 }

@@ -8,8 +8,8 @@
 namespace mainwindow
 {
 
-Window2::Window2(
-    settings::SettingsStore &store, platform::ColorPicker &colorPicker, std::function<void()> save, QWidget *parent)
+Window2::Window2(settings::SettingsStore &store, platform::ColorPicker &colorPicker, std::function<void()> save,
+    std::function<void(const QColor &)> preview, QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint
             | Qt::WindowStaysOnTopHint)
@@ -22,7 +22,9 @@ Window2::Window2(
     setAttribute(Qt::WA_DeleteOnClose);
     SettingsArea::Options options;
     options.boxShowsOptionAtStart = false;
+    options.hideWhilePicking = true;
     options.save = std::move(save);
+    options.preview = std::move(preview);
     options.close = [this] { close(); };
     m_area = new SettingsArea(store, colorPicker, layout::Window2Area, QPoint(0, 0), std::move(options), this);
 }

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QColor;
+
 namespace platform
 {
 class ColorPicker;
@@ -28,9 +30,9 @@ class Window2 final : public QDialog
     Q_OBJECT
 
 public:
-    // save runs on "設定保存".
+    // save runs on "設定保存"; preview shows a colour on the calendar while the colour picker is open.
     Window2(settings::SettingsStore &store, platform::ColorPicker &colorPicker, std::function<void()> save,
-        QWidget *parent);
+        std::function<void(const QColor &)> preview, QWidget *parent);
 
     SettingsArea &area() const;
 

@@ -102,6 +102,13 @@ Rect settingsWinRect(const Rect &window, const Rect &screen)
     return result;
 }
 
+Rect calendarAfterArea(const Rect &calendar, const Rect &widened, const Rect &now)
+{
+    return { clampToInt(std::int64_t { calendar.left } + now.left - widened.left),
+        clampToInt(std::int64_t { calendar.top } + now.top - widened.top), layout::LargeSize.width,
+        layout::LargeSize.height };
+}
+
 Rect keepFrameOnScreen(const Rect &window, const Margins &frame, std::span<const Rect> screens)
 {
     if (screens.empty())

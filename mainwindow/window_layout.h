@@ -143,6 +143,12 @@ Rect tileRect(const Rect &granted);
 // otherwise run past the screen's right edge.
 Rect settingsWinRect(const Rect &window, const Rect &screen);
 
+// Where the calendar goes back when its settings area closes: where it was
+// when the area opened (`calendar`, the window then widened to `widened`),
+// moved as far as the user has since moved the widened window (now at `now`).
+// So a widening pushed left to stay on the screen leaves no trace.
+Rect calendarAfterArea(const Rect &calendar, const Rect &widened, const Rect &now);
+
 // The window manager's frame around the content: title bar and borders.
 struct Margins {
     int left;

@@ -25,7 +25,7 @@ static void loadQtTranslations()
     Q_UNUSED(loaded);
 }
 
-bool QtColorPicker::SelectColor(QColor &colour, const QString &prompt)
+bool QtColorPicker::SelectColor(QColor &colour, const QString &prompt, const Preview &preview)
 {
     loadQtTranslations();
     QColorDialog dialog(colour);
@@ -34,6 +34,8 @@ bool QtColorPicker::SelectColor(QColor &colour, const QString &prompt)
     // would ignore the hint.
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (preview)
+        QObject::connect(&dialog, &QColorDialog::currentColorChanged, &dialog, preview);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     colour = dialog.selectedColor();

@@ -12,8 +12,10 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace
@@ -122,15 +124,49 @@ TEST_F(SettingsAreaTest, TwoSavesInARowWriteTheSameBytes)
     EXPECT_EQ(first, QByteArray("44\n300\n255\n250\n240\nFalse\n85\nTrue\n1\n"));
 }
 
-TEST_F(SettingsAreaTest, SavingFromTheWideWindowKeepsTheRightEdgeOnTheRightHalf)
+TEST_F(SettingsAreaTest, TheCalendarComesBackFromTheWidenedWindowWhereItWas)
 {
-    writeFile("44\n1000\n255\n255\n255\nFalse\n100\nFalse\n0\n");
-    const auto w = open();
-    w->My_Pref();
-    ASSERT_EQ(w->windowRect(), (Rect { 1000, 44, 392, 114 }));
-    w->settingsArea().PushButton3_Action();
-    EXPECT_EQ(w->windowRect(), (Rect { 1290, 44, 102, 114 }));
-    EXPECT_TRUE(readFile().startsWith("44\n1290\n"));
+    // On the right half of a narrow screen the widened window moves left to fit (1100 to 888).
+    screens.size = QSize(1280, 800);
+    const auto closeArea = [](Window1 &w) { w.settingsArea().PushButton2_Action(); };
+    const auto save = [](Window1 &w) { w.settingsArea().PushButton3_Action(); };
+    const auto shrinkAndRestore = [](Window1 &w) {
+        w.Canvas6_MouseUp(0, 0);
+        w.MouseDown(0, 0);
+    };
+    // clang-format off
+    const struct {
+        const char *name;
+        std::function<void(Window1 &)> leave;
+        QPoint movedBy; // by the user, while the area is shown
+        Rect calendar;
+    } rows[] = {
+        {"閉じる", closeArea, {0, 0}, {1100, 44, 102, 114}},
+        {"設定保存", save, {0, 0}, {1100, 44, 102, 114}},
+        {"the tile and back", shrinkAndRestore, {0, 0}, {1100, 44, 102, 114}},
+        {"閉じる after a move", closeArea, {-100, 30}, {1000, 74, 102, 114}},
+        {"設定保存 after a move", save, {-100, 30}, {1000, 74, 102, 114}},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        writeFile("44\n1100\n255\n255\n255\nFalse\n100\nFalse\n0\n");
+        const auto w = open();
+        for (int trip = 1; trip <= 2; ++trip) {
+            w->My_Pref();
+            ASSERT_EQ(w->windowRect().left, 888);
+            if (trip == 1) {
+                w->windowHandle()->setFramePosition(w->pos() + row.movedBy);
+                QCoreApplication::processEvents();
+            }
+            row.leave(*w);
+            EXPECT_EQ(w->windowRect(), row.calendar) << "trip " << trip;
+        }
+        w->My_Pref();
+        w->Save_State();
+        EXPECT_TRUE(readFile().startsWith(
+            QByteArray::number(row.calendar.top) + '\n' + QByteArray::number(row.calendar.left) + '\n'));
+    }
 }
 
 TEST_F(SettingsAreaTest, FailedSaveKeepsTheApplicationRunning)
@@ -219,26 +255,36 @@ TEST_F(SettingsAreaTest, SliderRaisesValuesBelowFiveToFive)
     EXPECT_EQ(w->store().Trans(), 5);
 }
 
-TEST_F(SettingsAreaTest, ColourButtonHidesTheWindowWhileThePickerIsOpen)
+TEST_F(SettingsAreaTest, ColourPickerPreviewsOnTheCalendarWhichStaysInPlace)
 {
     struct Row {
         std::optional<QColor> answer;
         QColor expected;
+        int tileUpdates;
     };
-    const Row rows[] = { { QColor(12, 34, 56), QColor(12, 34, 56) }, { std::nullopt, QColor(255, 255, 255) } };
+    const Row rows[] = { { QColor(12, 34, 56), QColor(12, 34, 56), 1 }, { std::nullopt, QColor(255, 250, 240), 0 } };
+    const QColor preview(200, 100, 50);
     for (const Row &row : rows) {
         SCOPED_TRACE(row.expected.name().toStdString());
+        writeFile("44\n300\n255\n250\n240\nFalse\n100\nTrue\n0\n");
         const auto w = open();
-        bool visibleWhileOpen = true;
+        const Rect at = w->windowRect();
+        const int updates = dock.updates;
         picker.answer = row.answer;
-        picker.whileOpen = [&] { visibleWhileOpen = w->isVisible(); };
+        picker.previews = { QColor(1, 2, 3), preview };
+        picker.whileOpen = [&] {
+            EXPECT_TRUE(w->isVisible());
+            EXPECT_EQ(w->windowRect(), at);
+            EXPECT_EQ(w->palette().color(QPalette::Window), preview);
+            // The store, and so the tile, wait for the user's choice.
+            EXPECT_EQ(My_Col(*w), QColor(255, 250, 240));
+            EXPECT_EQ(dock.updates, updates);
+        };
         QTest::mouseClick(w->settingsArea().PushButton1, Qt::LeftButton);
-        EXPECT_FALSE(visibleWhileOpen);
-        EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(picker.prompts.back(), QString::fromUtf8("背景色を選んでください。"));
         EXPECT_EQ(My_Col(*w), row.expected);
         EXPECT_EQ(w->palette().color(QPalette::Window), row.expected);
-        EXPECT_EQ(dock.updates, 0);
+        EXPECT_EQ(dock.updates, updates + row.tileUpdates);
         picker.whileOpen = nullptr;
     }
 }

@@ -627,10 +627,10 @@ TEST_F(Commands, QuitSavesTheCalendarsPositionThenQuits)
     EXPECT_TRUE(savedBeforeQuit);
     const std::optional<settings::Settings> saved = settings::readSettingsFile(settingsPath());
     ASSERT_TRUE(saved);
-    // The widened window on the right half keeps its right edge: 888 + 392 - 102.
-    EXPECT_EQ(saved->left, 1178);
+    // The calendar where it was before the widened window moved left to fit.
+    EXPECT_EQ(saved->left, 1000);
     EXPECT_EQ(saved->top, 100);
-    EXPECT_EQ(w.geometry(), QRect(1178, 100, 102, 114));
+    EXPECT_EQ(w.geometry(), QRect(1000, 100, 102, 114));
 }
 
 TEST_F(Commands, ClosingTheWindowSavesAndQuits)

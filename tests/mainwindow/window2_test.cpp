@@ -98,10 +98,16 @@ TEST_F(Window2Test, ColourButtonColoursTheMainWindowOnly)
     Window2 &w2 = openBoth();
     const QColor own = w2.palette().color(QPalette::Window);
     bool visibleWhileOpen = true;
+    QColor calendarWhileOpen;
     picker.answer = QColor(200, 220, 240);
-    picker.whileOpen = [&] { visibleWhileOpen = w2.isVisible(); };
+    picker.previews = { QColor(1, 2, 3) };
+    picker.whileOpen = [&] {
+        visibleWhileOpen = w2.isVisible();
+        calendarWhileOpen = window->palette().color(QPalette::Window);
+    };
     QTest::mouseClick(w2.area().PushButton1, Qt::LeftButton);
     EXPECT_FALSE(visibleWhileOpen);
+    EXPECT_EQ(calendarWhileOpen, QColor(1, 2, 3));
     EXPECT_TRUE(w2.isVisible());
     EXPECT_EQ(My_Col(*window), QColor(200, 220, 240));
     EXPECT_EQ(window->palette().color(QPalette::Window), QColor(200, 220, 240));
@@ -128,15 +134,18 @@ TEST_F(Window2Test, DialogsStackAboveTheCalendarAndComeBackWhereLeft)
     Qt::WindowFlags colourFlags;
     QTimer::singleShot(0, [&] {
         for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<QColorDialog *>(widget) && widget->isVisible()) {
-                colourFlags = widget->windowFlags();
-                widget->close();
+            if (auto *dialog = qobject_cast<QColorDialog *>(widget); dialog && dialog->isVisible()) {
+                colourFlags = dialog->windowFlags();
+                dialog->setCurrentColor(Qt::blue);
+                dialog->close();
             }
         }
     });
     QColor colour(Qt::red);
-    EXPECT_FALSE(colourDialog.SelectColor(colour, QStringLiteral("prompt")));
+    QColor previewed;
+    EXPECT_FALSE(colourDialog.SelectColor(colour, QStringLiteral("prompt"), [&](const QColor &c) { previewed = c; }));
     EXPECT_EQ(colour, QColor(Qt::red));
+    EXPECT_EQ(previewed, QColor(Qt::blue));
     for (const Qt::WindowFlags flags : { w2.windowFlags(), colourFlags })
         EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint)) << flags;
 }

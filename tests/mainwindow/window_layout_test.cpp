@@ -168,6 +168,22 @@ TEST(SettingsWindow, WidensAndMovesLeftOnlyWhenItWouldRunOffScreen)
     }
 }
 
+TEST(SettingsWindow, ClosingPutsTheCalendarBackWhereItWasOrAsFarAsTheUserMovedIt)
+{
+    constexpr Rect screen { 0, 0, 1280, 800 };
+    // Not moved: back where it was, also where the widening had to move left.
+    for (int left = -200; left <= screen.width + 200; ++left) {
+        const Rect calendar { left, 300, 102, 114 };
+        const Rect widened = mainwindow::settingsWinRect(calendar, screen);
+        ASSERT_EQ(mainwindow::calendarAfterArea(calendar, widened, widened), calendar) << "left " << left;
+    }
+    // Moved by the user from 888, 300 to 788, 350: the calendar moves as far.
+    EXPECT_EQ(mainwindow::calendarAfterArea({ 1100, 300, 102, 114 }, { 888, 300, 392, 114 }, { 788, 350, 392, 114 }),
+        (Rect { 1000, 350, 102, 114 }));
+    EXPECT_EQ(mainwindow::calendarAfterArea({ IntMax, IntMin, 102, 114 }, { 0, 0, 392, 114 }, { 10, -10, 392, 114 }),
+        (Rect { IntMax, IntMin, 102, 114 }));
+}
+
 TEST(Screens, SavedPositionOpensWhollyOnAScreen)
 {
     const std::vector<Rect> one { Screen1440 };

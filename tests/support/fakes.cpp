@@ -37,9 +37,11 @@ QPixmap FakePictures::picture(int resourceId, qreal devicePixelRatio) const
     return pixmap;
 }
 
-bool FakeColorPicker::SelectColor(QColor &colour, const QString &prompt)
+bool FakeColorPicker::SelectColor(QColor &colour, const QString &prompt, const Preview &preview)
 {
     prompts.push_back(prompt);
+    for (const QColor &shown : previews)
+        preview(shown);
     if (whileOpen)
         whileOpen();
     if (!answer)

@@ -63,15 +63,16 @@ public:
     mutable std::vector<int> reads;
 };
 
-// Answers the colour picker with the next prepared answer: a colour (OK) or
-// nothing (Cancel). Records the prompts it was shown.
+// Answers the colour picker with the prepared answer: a colour (OK) or
+// nothing (Cancel). Records the prompts it was shown. While open it first
+// moves through the colours of previews, then runs whileOpen.
 class FakeColorPicker final : public platform::ColorPicker
 {
 public:
-    bool SelectColor(QColor &colour, const QString &prompt) override;
+    bool SelectColor(QColor &colour, const QString &prompt, const Preview &preview) override;
     std::optional<QColor> answer;
+    std::vector<QColor> previews;
     std::vector<QString> prompts;
-    // Whether the window passed in was visible while the picker was open.
     std::function<void()> whileOpen;
 };
 
