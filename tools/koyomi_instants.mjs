@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the astronomy-engine rows of the calendar tests' instant tables: Delta T
-// at the ends of each of Espenak and Meeus's polynomials, and a new moon (the
+// at both ends of each of Espenak and Meeus's polynomials, and a new moon (the
 // Moon's apparent longitude reaching the Sun's, as TT Julian Day) every 23
 // years of the almanac's range.
 //
@@ -10,8 +10,8 @@
 import * as Astronomy from 'astronomy-engine';
 
 // astronomy-engine's polynomials take the year from 2000-01-15 in tropical years.
-for (const year of [1805, 1859.5, 1861, 1899.5, 1901, 1919.5, 1921, 1940.5, 1942, 1960.5, 1962, 1985.5, 1987,
-    2004.5, 2006, 2049.5, 2051, 2149.5, 2150, 2200, 2250])
+for (const year of [1805, 1859.5, 1860, 1899.5, 1900, 1919.5, 1920, 1940.5, 1941, 1960.5, 1961, 1985.5, 1986,
+    2004.5, 2005, 2049.5, 2050, 2149.5, 2150, 2200, 2250])
     console.log(`{ ${year}, ${Astronomy.DeltaT_EspenakMeeus(14 + (year - 2000) * 365.24217).toFixed(4)} },`);
 
 const elongation = (t) => {
