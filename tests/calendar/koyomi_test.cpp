@@ -124,6 +124,15 @@ TEST(Astronomy, InstantsMatchIndependentEphemerides)
             << row.year << " " << row.degrees;
 }
 
+// The book's worked example of the algorithm newMoon follows (Meeus,
+// Astronomical Algorithms, 2nd ed., Example 49.a: the new moon of February 1977,
+// JDE 2443192.65118), within its rounding: a term of the series a few seconds
+// off fails here though it stays within the algorithm's own error elsewhere.
+TEST(Astronomy, NewMoonMatchesMeeusWorkedExample)
+{
+    EXPECT_NEAR(astronomy::newMoon(-283), 2443192.65118, 0.5 / 86400);
+}
+
 TEST(Koyomi, DaysMatchPublishedTables)
 {
     // 2019: 国立天文台 暦要項 (terms and seasonal days); 2026-01: a published
