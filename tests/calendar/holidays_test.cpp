@@ -147,7 +147,7 @@ TEST(CongDay, EquinoxDays)
 TEST(CongDay, AprilTwentyNinthRenames)
 {
     expectMonths({
-        {1948, 4, ""},
+        {1948, 4, ""}, {1949, 4, "29 天皇誕生日"},                 // the law's first April
         {1959, 4, "10 結婚の儀, 29 天皇誕生日"},
         {1973, 4, "29 天皇誕生日, 30 振替休日"},                  // the first substitute holiday
         {1988, 4, "29 天皇誕生日"}, {1989, 4, "29 みどりの日"}, {1990, 4, "29 みどりの日, 30 振替休日"},

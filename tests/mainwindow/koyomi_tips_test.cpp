@@ -76,7 +76,9 @@ TEST_F(KoyomiTipsTest, OnTheToolTipsCarryTheAlmanac)
         { 2026, 1, 5, "先負 · 旧11月17日\n小寒" },
         { 2033, 12, 21, "仏滅 · 旧11月30日\n冬至" },
         { 2033, 12, 22, "大安 · 旧閏11月1日" },
-        // Outside the almanac's years: the holiday alone.
+        // The almanac's first and last days; outside its years, the holiday alone.
+        { 1873, 1, 1, "友引 · 旧12月3日" },
+        { 2200, 12, 31, "大安 · 旧11月25日" },
         { 2201, 1, 1, "元旦" },
     };
     for (const auto &row : rows)
