@@ -10,8 +10,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyleHints>
 #include <QToolTip>
 
 #include <algorithm>
@@ -429,6 +431,35 @@ TEST_F(SmallMode, PressAnywhereOnTheTileRestoresTheCalendar)
     }
 }
 
+TEST_F(SmallMode, TheRestOfADoubleClickOnTheTileIsSwallowed)
+{
+    // QTest puts more than the interval between a release and the next press.
+    ASSERT_LT(QGuiApplication::styleHints()->mouseDoubleClickInterval(), QTest::mouseDoubleClickInterval);
+    const QPoint onTile(10, 6); // then on « of the calendar
+    const struct {
+        const char *name;
+        std::function<void(QWindow *)> clicks;
+        const char *year;
+    } rows[] = {
+        { "a double click", [&](QWindow *w) { QTest::mouseDClick(w, Qt::LeftButton, {}, onTile); }, "2014" },
+        { "two clicks apart",
+            [&](QWindow *w) {
+                QTest::mouseClick(w, Qt::LeftButton, {}, onTile);
+                QTest::mouseClick(w, Qt::LeftButton, {}, onTile);
+            },
+            "2013" },
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        writeSettings(savedAt(300, 200));
+        Window1 &w = open();
+        w.Canvas6_MouseUp(0, 0);
+        row.clicks(w.windowHandle());
+        EXPECT_FALSE(w.Win_Small);
+        EXPECT_EQ(w.YearTxt->text(), row.year);
+    }
+}
+
 TEST_F(SmallMode, KeysAndWheelDoNotNavigate)
 {
     Window1 &w = open();
@@ -667,6 +698,20 @@ TEST_F(Commands, PreferencesFromTheTileBringBackTheCalendarBesideTheSettings)
     w.settingsArea().PushButton2_Action();
     QTest::keyClick(&w, Qt::Key_Right);
     EXPECT_EQ(w.viewMonth(), 1);
+}
+
+TEST_F(Commands, WhereNoPositionIsKnownTheFileKeepsItsOwn)
+{
+    // As on Wayland, where the compositor places the window and tells nothing.
+    screens.positionKnown = false;
+    writeSettings(savedAt(300, 200));
+    Window1 &w = open();
+    w.move(30, 3);
+    w.store().setTrans(80);
+    w.FileQuit();
+    const std::optional<settings::Settings> saved = settings::readSettingsFile(settingsPath());
+    ASSERT_TRUE(saved);
+    EXPECT_EQ((std::tuple { saved->left, saved->top, saved->trans }), (std::tuple { 300, 200, 80 }));
 }
 
 TEST_F(Commands, SessionSaveLeavesTheWindowAsItWas)
