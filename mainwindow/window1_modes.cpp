@@ -3,6 +3,7 @@
 
 #include "mainwindow/window1.h"
 
+#include "mainwindow/accessibility.h"
 #include "mainwindow/canvas.h"
 #include "mainwindow/static_text.h"
 #include "platform/screens.h"
@@ -73,6 +74,7 @@ void Window1::setWindowRect(const Rect &rect)
     setFixedSize(rect.width, rect.height);
     setGeometry(rect.left, rect.top, rect.width, rect.height);
     focusVisibleControls();
+    announceControlsInView(this);
 }
 
 bool Window1::isTile() const
