@@ -75,7 +75,7 @@ namespace
             // A press and a release in the middle, as a click gives them: a
             // press the button declines goes on to the window, as a click's does.
             QWidget *button = widget();
-            const QPointF at(button->width() / 2, button->height() / 2);
+            const QPointF at = QRectF(button->rect()).center();
             const QPointF global = button->mapToGlobal(at);
             QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(button, &press);
