@@ -85,6 +85,7 @@ void SettingsArea::createTransparency(const layout::SettingsAreaRects &rects)
     Slider1->setSingleStep(1);
     Slider1->setPageStep(20);
     Slider1->setTracking(false);
+    Slider1->setAccessibleName(utf8("透明度"));
     connect(Slider1, &QSlider::valueChanged, this, &SettingsArea::Slider1_ValueChanged);
 
     StaticText1 = new StaticText(utf8("透明度　　　　　　　　　%"), 12, this);

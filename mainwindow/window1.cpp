@@ -4,6 +4,7 @@
 #include "mainwindow/window1.h"
 
 #include "calendar/calendar.h"
+#include "mainwindow/accessibility.h"
 #include "mainwindow/canvas.h"
 #include "mainwindow/settings_area.h"
 #include "mainwindow/static_text.h"
@@ -97,6 +98,7 @@ Window1::Window1(const Services &services, QString settingsPath, QWidget *parent
     }
     m_store.setKoyomiShown(m_koyomi.readOption());
     followStore();
+    installAccessibility();
     m_screenReader = QAccessible::isActive();
     m_accessibility = std::make_unique<AccessibilityObserver>([this](bool active) {
         m_screenReader = active;

@@ -41,6 +41,7 @@ namespace mainwindow
 class Canvas;
 class SettingsArea;
 class StaticText;
+class TileExitGuard;
 class Window2;
 
 // What the main window needs from the platform.
@@ -191,6 +192,8 @@ private:
     void stepMonth(Step step);
     void shrink();
     void restoreSaved();
+    // Top and left for the settings file, from the calendar at `at`.
+    std::pair<int, int> positionToSave(const Rect &at) const;
     void applyTransparency(int percent);
     // Composes the tile when the option is on and the opening is over.
     void redrawTile();
@@ -250,6 +253,10 @@ private:
     // Every control that can take the focus, with its own focus policy.
     std::vector<std::pair<QWidget *, Qt::FocusPolicy>> m_focusPolicies;
     bool m_frameKnown = false;
+    // Made at the first press that leaves the tile.
+    TileExitGuard *m_tileExit = nullptr;
+    // Top and left as the settings file held them at the opening, if it did.
+    std::optional<std::pair<int, int>> m_filePosition;
     // Whether assistive technology listens. Naming the day cells costs half of a
     // month step, so they are named only then.
     bool m_screenReader = false;

@@ -3,15 +3,63 @@
 
 #include "mainwindow/window1.h"
 
+#include "mainwindow/accessibility.h"
 #include "mainwindow/canvas.h"
 #include "mainwindow/static_text.h"
 #include "platform/screens.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QWindow>
 
 namespace mainwindow
 {
+
+// Swallows the rest of a double click whose first press brought the calendar
+// back from the tile: its second press would land on « or », which the user
+// never saw, and step the year. Presses come with the platform's timestamps.
+class TileExitGuard final : public QObject
+{
+public:
+    using QObject::QObject;
+
+    void arm(QWindow *window, ulong pressedAt)
+    {
+        m_pressedAt = pressedAt;
+        m_swallowed = false;
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            const ulong since = static_cast<QMouseEvent *>(event)->timestamp() - m_pressedAt;
+            if (since < static_cast<ulong>(QGuiApplication::styleHints()->mouseDoubleClickInterval())) {
+                m_swallowed = true;
+                return true;
+            }
+            watched->removeEventFilter(this);
+            return false;
+        }
+        case QEvent::MouseButtonRelease:
+            // The release of the press that left the tile goes on, that of a swallowed one not.
+            if (!m_swallowed)
+                return false;
+            watched->removeEventFilter(this);
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    ulong m_pressedAt = 0;
+    bool m_swallowed = false;
+};
 
 Rect Window1::windowRect() const
 {
@@ -28,6 +76,7 @@ void Window1::setWindowRect(const Rect &rect)
     setFixedSize(rect.width, rect.height);
     setGeometry(rect.left, rect.top, rect.width, rect.height);
     focusVisibleControls();
+    announceControlsInView(this);
 }
 
 bool Window1::isTile() const
@@ -129,7 +178,13 @@ void Window1::MouseExit()
 void Window1::mousePressEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
+    const bool wasTile = Win_Small;
     MouseDown(at.x(), at.y());
+    if (wasTile && !Win_Small && windowHandle()) {
+        if (!m_tileExit)
+            m_tileExit = new TileExitGuard(this);
+        m_tileExit->arm(windowHandle(), event->timestamp());
+    }
     event->accept();
 }
 

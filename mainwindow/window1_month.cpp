@@ -113,6 +113,8 @@ void Window1::nameCells(int year, int month, int offset)
         QString name;
         if (day >= 1 && day <= calendar::Month_Long(year, month)) {
             name = fullDateText(year, month, day, (k - 1) % 7 + 1, m_grid.cell(k).holiday);
+            if (m_grid.cell(k).underline)
+                name += utf8(" 今日");
         }
         if (label->accessibleName() != name)
             label->setAccessibleName(name);

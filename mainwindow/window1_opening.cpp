@@ -7,6 +7,7 @@
 #include "mainwindow/canvas.h"
 #include "mainwindow/static_text.h"
 #include "platform/clock.h"
+#include "platform/screens.h"
 #include "settings/settings_file.h"
 
 #include <QCloseEvent>
@@ -86,6 +87,7 @@ void Window1::restoreSaved()
     }
     Win_Top = saved->top;
     Win_Left = saved->left;
+    m_filePosition = { saved->top, saved->left };
     Win_Small = saved->small;
     m_store.setColour({ saved->red, saved->green, saved->blue });
     m_store.setTrans(saved->trans);
@@ -93,6 +95,15 @@ void Window1::restoreSaved()
     m_store.setMode(std::clamp(saved->mode, 0, 3));
     // Far positions come within reach first: the geometry sums below must not overflow.
     setWindowRect(withinReach({ Win_Left, Win_Top, width(), height() }));
+}
+
+std::pair<int, int> Window1::positionToSave(const Rect &at) const
+{
+    // Where the platform cannot tell where the window is (Wayland), what it
+    // reports is not where the user put the calendar: the file keeps its own.
+    if (!m_services.screens.windowPositionKnown() && m_filePosition)
+        return *m_filePosition;
+    return { at.top, at.left };
 }
 
 void Window1::Timer1_Action()

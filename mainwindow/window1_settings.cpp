@@ -10,6 +10,7 @@
 #include "settings/settings_file.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace mainwindow
 {
@@ -78,8 +79,7 @@ void Window1::Save_State()
     Large_Win();
     const Rect at = windowRect();
     settings::Settings s;
-    s.top = at.top;
-    s.left = at.left;
+    std::tie(s.top, s.left) = positionToSave(at);
     s.red = m_store.My_Col().red;
     s.green = m_store.My_Col().green;
     s.blue = m_store.My_Col().blue;

@@ -16,4 +16,9 @@ QList<QRect> QtScreens::geometries() const
     return result;
 }
 
+bool QtScreens::windowPositionKnown() const
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace platform

@@ -16,12 +16,19 @@ public:
     // The geometry of every connected screen in global coordinates, the first
     // (primary) screen first; empty when there is none.
     virtual QList<QRect> geometries() const = 0;
+    // Whether the platform tells and honours where a window is. A Wayland
+    // compositor places windows itself and tells a client nothing of it.
+    virtual bool windowPositionKnown() const
+    {
+        return true;
+    }
 };
 
 class QtScreens final : public Screens
 {
 public:
     QList<QRect> geometries() const override;
+    bool windowPositionKnown() const override;
 };
 
 } // namespace platform

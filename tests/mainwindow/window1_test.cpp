@@ -10,8 +10,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyleHints>
 #include <QToolTip>
 
 #include <algorithm>
@@ -429,6 +431,35 @@ TEST_F(SmallMode, PressAnywhereOnTheTileRestoresTheCalendar)
     }
 }
 
+TEST_F(SmallMode, TheRestOfADoubleClickOnTheTileIsSwallowed)
+{
+    // QTest puts more than the interval between a release and the next press.
+    ASSERT_LT(QGuiApplication::styleHints()->mouseDoubleClickInterval(), QTest::mouseDoubleClickInterval);
+    const QPoint onTile(10, 6); // then on « of the calendar
+    const struct {
+        const char *name;
+        std::function<void(QWindow *)> clicks;
+        const char *year;
+    } rows[] = {
+        { "a double click", [&](QWindow *w) { QTest::mouseDClick(w, Qt::LeftButton, {}, onTile); }, "2014" },
+        { "two clicks apart",
+            [&](QWindow *w) {
+                QTest::mouseClick(w, Qt::LeftButton, {}, onTile);
+                QTest::mouseClick(w, Qt::LeftButton, {}, onTile);
+            },
+            "2013" },
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        writeSettings(savedAt(300, 200));
+        Window1 &w = open();
+        w.Canvas6_MouseUp(0, 0);
+        row.clicks(w.windowHandle());
+        EXPECT_FALSE(w.Win_Small);
+        EXPECT_EQ(w.YearTxt->text(), row.year);
+    }
+}
+
 TEST_F(SmallMode, KeysAndWheelDoNotNavigate)
 {
     Window1 &w = open();
@@ -591,11 +622,52 @@ TEST_F(Opening, ButtonsAndDayCellsHaveAccessibleNames)
     // December 2014 starts on a Monday, in cell 2.
     expectNames({ { w.Canvas1, "前の年" }, { w.Canvas2, "前の月" }, { w.Canvas3, "今月" }, { w.Canvas4, "次の月" },
         { w.Canvas5, "次の年" }, { w.Canvas6, "小さく表示" }, { w.Canvas7, "設定" }, { w.D[1], "" },
-        { w.D[2], "2014年12月1日(月)" }, { w.D[24], "2014年12月23日(火) 天皇誕生日" }, { w.D[33], "" } });
+        { w.D[2], "2014年12月1日(月)" }, { w.D[9], "2014年12月8日(月) 今日" },
+        { w.D[24], "2014年12月23日(火) 天皇誕生日" }, { w.D[33], "" }, { w.settingsArea().Slider1, "透明度" } });
     w.Canvas4_MouseUp(0, 0);
     expectNames({ { w.D[2], "" }, { w.D[5], "2015年1月1日(木) 元旦" }, { w.D[35], "2015年1月31日(土)" } });
     EXPECT_EQ(w.Canvas6->toolTip(), QString::fromUtf8("縮小"));
     EXPECT_EQ(w.D[5]->toolTip(), QString::fromUtf8("元旦"));
+    QAccessible::setActive(false);
+}
+
+TEST_F(Opening, ScreenReadersPressThePictureButtonsAndFindOnlyWhatIsInView)
+{
+    Window1 &w = open();
+    QAccessible::setActive(true);
+    const auto iface = [](QObject *object) { return QAccessible::queryAccessibleInterface(object); };
+    const auto children = [&] {
+        std::set<QObject *> result;
+        QAccessibleInterface *calendar = iface(&w);
+        for (int i = 0; i < calendar->childCount(); ++i)
+            result.insert(calendar->child(i)->object());
+        return result;
+    };
+    const auto press = [&](QObject *button) {
+        QAccessibleActionInterface *actions = iface(button)->actionInterface();
+        ASSERT_NE(actions, nullptr);
+        EXPECT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+    };
+    QAccessibleInterface *area = iface(&w.settingsArea());
+    EXPECT_EQ(iface(w.Canvas4)->role(), QAccessible::Button);
+    press(w.Canvas4);
+    EXPECT_EQ(w.viewMonth(), 1);
+    EXPECT_FALSE(children().count(&w.settingsArea()));
+    EXPECT_TRUE(area->state().invisible);
+
+    w.My_Pref();
+    EXPECT_TRUE(children().count(&w.settingsArea()));
+    EXPECT_FALSE(area->state().invisible);
+
+    w.settingsArea().PushButton2_Action();
+    press(w.Canvas6);
+    EXPECT_EQ(children(), (std::set<QObject *> { w.Canvas1, w.DayTxt }));
+    EXPECT_TRUE(iface(w.Canvas2)->state().invisible);
+    // As a click does, the press on the tile brings the calendar back.
+    press(w.Canvas1);
+    EXPECT_FALSE(w.Win_Small);
+    EXPECT_FALSE(iface(w.Canvas2)->state().invisible);
     QAccessible::setActive(false);
 }
 
@@ -667,6 +739,20 @@ TEST_F(Commands, PreferencesFromTheTileBringBackTheCalendarBesideTheSettings)
     w.settingsArea().PushButton2_Action();
     QTest::keyClick(&w, Qt::Key_Right);
     EXPECT_EQ(w.viewMonth(), 1);
+}
+
+TEST_F(Commands, WhereNoPositionIsKnownTheFileKeepsItsOwn)
+{
+    // As on Wayland, where the compositor places the window and tells nothing.
+    screens.positionKnown = false;
+    writeSettings(savedAt(300, 200));
+    Window1 &w = open();
+    w.move(30, 3);
+    w.store().setTrans(80);
+    w.FileQuit();
+    const std::optional<settings::Settings> saved = settings::readSettingsFile(settingsPath());
+    ASSERT_TRUE(saved);
+    EXPECT_EQ((std::tuple { saved->left, saved->top, saved->trans }), (std::tuple { 300, 200, 80 }));
 }
 
 TEST_F(Commands, SessionSaveLeavesTheWindowAsItWas)

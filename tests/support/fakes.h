@@ -49,8 +49,13 @@ public:
     {
         return QList<QRect> { QRect(QPoint(0, 0), size) } + more;
     }
+    bool windowPositionKnown() const override
+    {
+        return positionKnown;
+    }
     QSize size;
     QList<QRect> more;
+    bool positionKnown = true;
 };
 
 // Every picture is a plain rectangle of its button's size; IDs listed in
