@@ -62,9 +62,9 @@ int SystemClock::msUntilRecheck() const
     return static_cast<int>(std::clamp<qint64>(left, 1, RecheckMs));
 }
 
-void SystemClock::watchClockSet(std::function<void()> changed)
+void SystemClock::watchClockSet(const std::function<void()> &changed)
 {
-    m_clockSet = std::move(changed);
+    m_clockSet = changed;
     if (!m_clockSet || m_setFd >= 0)
         return;
     m_setFd = ::timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);

@@ -27,7 +27,7 @@ public:
     }
     // Calls changed whenever the wall clock is set or the machine wakes from
     // sleep, when today() may have moved at once; an empty function stops it.
-    virtual void watchClockSet(std::function<void()> changed)
+    virtual void watchClockSet(const std::function<void()> &changed)
     {
         static_cast<void>(changed);
     }
@@ -44,7 +44,7 @@ class SystemClock final : public Clock
 public:
     QDate today() const override;
     int msUntilRecheck() const override;
-    void watchClockSet(std::function<void()> changed) override;
+    void watchClockSet(const std::function<void()> &changed) override;
 
     static constexpr qint64 RecheckMs = 60'000;
 

@@ -170,7 +170,7 @@ bool SystemDockTile::nativeEventFilter(const QByteArray &eventType, void *messag
     const auto *client = static_cast<const xcb_client_message_event_t *>(message);
     if (client->type == m_managerAtom && client->format == 32 && client->data.data32[1] == m_selectionAtom)
         // Made after the event has been handed on: Qt's own tray code sees it too.
-        QMetaObject::invokeMethod(this, &SystemDockTile::showTrayIcon, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, "showTrayIcon", Qt::QueuedConnection);
     return false;
 }
 

@@ -42,9 +42,9 @@ public:
 
 private Q_SLOTS:
     void hostCame();
+    void showTrayIcon();
 
 private:
-    void showTrayIcon();
     void waitForTray();
     void stopWaiting();
     bool trayPresent() const;

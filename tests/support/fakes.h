@@ -38,9 +38,9 @@ public:
     {
         return recheckMs;
     }
-    void watchClockSet(std::function<void()> changed) override
+    void watchClockSet(const std::function<void()> &changed) override
     {
-        clockSet = std::move(changed);
+        clockSet = changed;
     }
     QDate date;
     int recheckMs = 1000;
