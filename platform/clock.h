@@ -33,8 +33,8 @@ public:
     }
 };
 
-// The system's local date. The calendar asks once a second; a local-time lookup
-// makes the C library re-read the time zone each time, so the date is kept with
+// The system's local date. A local-time lookup makes the C library re-read the
+// time zone each time, so the date is kept with
 // the span of wall-clock time it covers and looked up again only when the clock
 // leaves that span (midnight, or the clock set either way) or a minute has passed
 // (a new time zone shows within a minute). So the calendar needs to wake only
