@@ -34,11 +34,11 @@ public:
 };
 
 // The system's local date. A local-time lookup makes the C library re-read the
-// time zone each time, so the date is kept with
-// the span of wall-clock time it covers and looked up again only when the clock
-// leaves that span (midnight, or the clock set either way) or a minute has passed
-// (a new time zone shows within a minute). So the calendar needs to wake only
-// at midnight or a minute on, and when the kernel says the clock was set.
+// time zone each time, so the date is kept with the span of wall-clock time it
+// covers and looked up again only when the clock leaves that span (midnight, or
+// the clock set either way) or a minute has passed (a new time zone shows within
+// a minute). So the calendar needs to wake only at midnight or a minute on, and
+// when the kernel says the clock was set.
 class SystemClock final : public Clock
 {
 public:
