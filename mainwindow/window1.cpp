@@ -10,6 +10,7 @@
 #include "mainwindow/static_text.h"
 #include "mainwindow/window1_support.h"
 #include "mainwindow/window2.h"
+#include "platform/clock.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
@@ -27,8 +28,6 @@ namespace
         f.setPixelSize(pixelSize);
         return f;
     }
-
-    constexpr int TimerPeriodMs = 1000;
 
     QColor headerColour(int weekday)
     {
@@ -88,8 +87,12 @@ Window1::Window1(const Services &services, QString settingsPath, QWidget *parent
     setAttribute(Qt::WA_MacAlwaysShowToolWindow);
     createPictureButtons();
     createLabels();
+    // Each tick asks the clock when to tick next: once a second with a clock
+    // that does not know, else at midnight or a minute on. Precise, so that
+    // midnight is not passed by the slack of a coarse timer.
     Timer1 = new QTimer(this);
-    Timer1->setInterval(TimerPeriodMs);
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &Window1::Timer1_Action);
     createSettingsArea();
     for (QWidget *child : findChildren<QWidget *>()) {
@@ -109,6 +112,7 @@ Window1::Window1(const Services &services, QString settingsPath, QWidget *parent
 
 Window1::~Window1()
 {
+    m_services.clock.watchClockSet({});
     delete m_window2.data();
 }
 

@@ -69,7 +69,8 @@ public:
     // month. Runs once, before the window is first shown.
     void Open();
 
-    // Once a second: moves the display to the new day when the day changed.
+    // At each tick of Timer1 (when the clock says the day may have changed, or
+    // the clock was set): moves the display to the new day when the day changed.
     void Check_Day();
     void Timer1_Action();
 

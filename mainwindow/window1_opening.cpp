@@ -70,7 +70,9 @@ void Window1::Open()
     Flag_Start = true;
     redrawTile();
 
-    Timer1->start();
+    Timer1->start(m_services.clock.msUntilRecheck());
+    // A clock set (by hand, or at waking from sleep) may change the day at once.
+    m_services.clock.watchClockSet([this] { Timer1_Action(); });
 
     focusVisibleControls();
 }
@@ -109,6 +111,7 @@ std::pair<int, int> Window1::positionToSave(const Rect &at) const
 void Window1::Timer1_Action()
 {
     Check_Day();
+    Timer1->start(m_services.clock.msUntilRecheck());
 }
 
 void Window1::Check_Day()

@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QSystemTrayIcon>
-#include <QTimer>
 
 #include <xcb/xcb.h>
 
@@ -34,23 +33,35 @@ namespace
         return colon >= 0 && dot > colon ? std::atoi(display.constData() + dot + 1) : 0;
     }
 
-    // An XEmbed tray owns the selection _NET_SYSTEM_TRAY_S<screen>.
-    bool xembedTrayPresent()
+    xcb_connection_t *xConnection()
     {
         const auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-        xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
-        if (!connection)
+        return x11 ? x11->connection() : nullptr;
+    }
+
+    xcb_atom_t internAtom(xcb_connection_t *connection, const QByteArray &name)
+    {
+        xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(connection,
+            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.constData()), nullptr);
+        const xcb_atom_t value = atom ? atom->atom : xcb_atom_t { XCB_ATOM_NONE };
+        std::free(atom);
+        return value;
+    }
+
+    // An XEmbed tray owns the selection _NET_SYSTEM_TRAY_S<screen>.
+    xcb_atom_t traySelection(xcb_connection_t *connection)
+    {
+        static const xcb_atom_t selection
+            = internAtom(connection, "_NET_SYSTEM_TRAY_S" + QByteArray::number(xScreenNumber()));
+        return selection;
+    }
+
+    bool xembedTrayPresent()
+    {
+        xcb_connection_t *connection = xConnection();
+        const xcb_atom_t selection = connection ? traySelection(connection) : xcb_atom_t { XCB_ATOM_NONE };
+        if (selection == XCB_ATOM_NONE)
             return false;
-        static xcb_atom_t selection = XCB_ATOM_NONE;
-        if (selection == XCB_ATOM_NONE) {
-            const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(xScreenNumber());
-            xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(connection,
-                xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.constData()), nullptr);
-            if (!atom)
-                return false;
-            selection = atom->atom;
-            std::free(atom);
-        }
         xcb_get_selection_owner_reply_t *owner
             = xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr);
         const bool present = owner && owner->owner != XCB_WINDOW_NONE;
@@ -75,13 +86,11 @@ SystemDockTile::SystemDockTile(QIcon normalIcon, QObject *parent)
     : QObject(parent)
     , m_normalIcon(std::move(normalIcon))
 {
-    m_trayWait = new QTimer(this);
-    m_trayWait->setInterval(1000);
-    connect(m_trayWait, &QTimer::timeout, this, &SystemDockTile::showTrayIcon);
 }
 
 SystemDockTile::~SystemDockTile()
 {
+    stopWaiting();
     delete m_tray;
 }
 
@@ -109,20 +118,60 @@ bool SystemDockTile::trayPresent() const
 
 void SystemDockTile::waitForTray()
 {
-    // The session bus tells when a host's watcher appears; whether it already
-    // has a host, and whether an XEmbed tray came, is asked once a second.
+    // Nothing polls: a new XEmbed tray announces itself to every client with a
+    // MANAGER message on the root window (Qt's X connection listens to the
+    // root's structure events for its own tray icons), and the session bus
+    // tells when a host's watcher appears or a host registers with it.
+    if (m_waiting)
+        return;
+    m_waiting = true;
+    if (xcb_connection_t *connection = xConnection()) {
+        m_managerAtom = internAtom(connection, "MANAGER");
+        m_selectionAtom = traySelection(connection);
+        qApp->installNativeEventFilter(this);
+    }
     if (!m_hostWatch && QDBusConnection::sessionBus().isConnected()) {
         m_hostWatch = new QDBusServiceWatcher(HostService, QDBusConnection::sessionBus(),
             QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration, this);
         connect(m_hostWatch, &QDBusServiceWatcher::serviceRegistered, this, [this] {
             m_hostUp = true;
-            if (m_trayWait->isActive())
+            if (m_waiting)
                 showTrayIcon();
         });
         connect(m_hostWatch, &QDBusServiceWatcher::serviceUnregistered, this, [this] { m_hostUp = false; });
+        QDBusConnection::sessionBus().connect(HostService, QStringLiteral("/StatusNotifierWatcher"), HostService,
+            QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(hostCame()));
         m_hostUp = QDBusConnection::sessionBus().interface()->isServiceRegistered(HostService);
     }
-    m_trayWait->start();
+}
+
+void SystemDockTile::stopWaiting()
+{
+    if (!m_waiting)
+        return;
+    m_waiting = false;
+    qApp->removeNativeEventFilter(this);
+}
+
+void SystemDockTile::hostCame()
+{
+    m_hostUp = true;
+    if (m_waiting)
+        showTrayIcon();
+}
+
+bool SystemDockTile::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
+{
+    if (!m_waiting || eventType != "xcb_generic_event_t")
+        return false;
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
+        return false;
+    const auto *client = static_cast<const xcb_client_message_event_t *>(message);
+    if (client->type == m_managerAtom && client->format == 32 && client->data.data32[1] == m_selectionAtom)
+        // Made after the event has been handed on: Qt's own tray code sees it too.
+        QMetaObject::invokeMethod(this, "showTrayIcon", Qt::QueuedConnection);
+    return false;
 }
 
 void SystemDockTile::showTrayIcon()
@@ -134,7 +183,7 @@ void SystemDockTile::showTrayIcon()
         waitForTray();
         return;
     }
-    m_trayWait->stop();
+    stopWaiting();
     if (!m_tray) {
         m_tray = new QSystemTrayIcon(this);
         if (m_menu)
@@ -151,7 +200,7 @@ void SystemDockTile::showTrayIcon()
 
 void SystemDockTile::ResetIcon()
 {
-    m_trayWait->stop();
+    stopWaiting();
     QApplication::setWindowIcon(m_normalIcon);
     delete m_tray;
     m_tray = nullptr;

@@ -3,16 +3,17 @@
 
 #include "platform/dock_tile.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QIcon>
 #include <QObject>
 #include <QPointer>
 
+#include <cstdint>
 #include <functional>
 
 class QDBusServiceWatcher;
 class QMenu;
 class QSystemTrayIcon;
-class QTimer;
 
 namespace platform
 {
@@ -21,9 +22,10 @@ namespace platform
 // elsewhere). Outside macOS a tray icon shows it too, as soon as a system tray
 // is there, of either kind: an X11 (XEmbed) tray, or a StatusNotifierItem host
 // on the session bus (KDE Plasma, GNOME's AppIndicator extension). A tray that
-// starts after Lumo (a panel still loading at login) gets it within a second.
+// starts after Lumo (a panel still loading at login) gets it as soon as the
+// tray announces itself.
 // Once shown, Qt moves the icon to a restarted tray itself.
-class SystemDockTile final : public QObject, public DockTile
+class SystemDockTile final : public QObject, public DockTile, private QAbstractNativeEventFilter
 {
     Q_OBJECT
 
@@ -38,18 +40,25 @@ public:
     void setMenu(QMenu *menu);
     std::function<void()> activated;
 
-private:
+private Q_SLOTS:
+    void hostCame();
     void showTrayIcon();
+
+private:
     void waitForTray();
+    void stopWaiting();
     bool trayPresent() const;
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
     QIcon m_normalIcon;
     QIcon m_icon;
     QString m_toolTip;
     QPointer<QMenu> m_menu;
     QSystemTrayIcon *m_tray = nullptr;
-    // Look for a tray while the tile is shown and no tray icon could be made.
-    QTimer *m_trayWait = nullptr;
+    // Watching for a tray while the tile is shown and no tray icon could be made.
+    bool m_waiting = false;
+    std::uint32_t m_managerAtom = 0;
+    std::uint32_t m_selectionAtom = 0;
     QDBusServiceWatcher *m_hostWatch = nullptr;
     bool m_hostUp = false;
 };

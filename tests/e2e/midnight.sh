@@ -25,7 +25,7 @@ new_year() {
     case $(title) in 1.1.*) return 0 ;; esac
     return 1
 }
-# The timer ticks once a second: one tick and some slack after midnight.
+# The timer ticks at midnight: allow some slack after it.
 wait_until_ms $((started + 6000)) new_year ||
     fail "2 s after midnight the title still reads '$(title)'"
 labels_changed() {

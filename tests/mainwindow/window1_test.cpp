@@ -265,6 +265,22 @@ TEST_F(Midnight, NewDayBringsBackTheCurrentMonthWithinOneTick)
     }
 }
 
+TEST_F(Midnight, TicksWhenTheClockSaysAndWhenItIsSet)
+{
+    clock.recheckMs = 10;
+    Window1 &w = open(false);
+    for (int i = 0; i < 2; ++i) {
+        clock.date = clock.date.addDays(1);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w.Start_Day == clock.date.day(); }, 2000)) << "tick " << i;
+    }
+    clock.recheckMs = 1'000'000;
+    w.Timer1_Action();
+    clock.date = clock.date.addDays(1);
+    ASSERT_TRUE(clock.clockSet);
+    clock.clockSet();
+    EXPECT_EQ(w.Start_Day, clock.date.day());
+}
+
 TEST_F(Midnight, TitleNamesEachWeekday)
 {
     clock.date = QDate(2014, 12, 7);

@@ -78,6 +78,33 @@ TEST(SystemClock, NewTimeZoneShowsWithinAMinute)
     EXPECT_EQ(clock.today(), QDate(2026, 12, 7));
 }
 
+TEST(SystemClock, NextCheckComesAtMidnightOrAMinuteOn)
+{
+    // clang-format off
+    const struct {
+        const char *name;
+        qint64 lookedUp;
+        qint64 asked;
+        int ms;
+    } rows[] = {
+        {"midday", tokyo(2026, 12, 8, 12, 0, 0), tokyo(2026, 12, 8, 12, 0, 0), 60'000},
+        {"later in the minute", tokyo(2026, 12, 8, 12, 0, 0), tokyo(2026, 12, 8, 12, 0, 45), 15'000},
+        {"before midnight", tokyo(2026, 12, 31, 23, 59, 10), tokyo(2026, 12, 31, 23, 59, 10), 50'000},
+        {"the last millisecond", tokyo(2026, 12, 31, 23, 59, 0), tokyo(2026, 12, 31, 23, 59, 59, 999), 1},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        SystemClock clock;
+        Sources sources;
+        sources.attach(clock);
+        sources.time = row.lookedUp;
+        clock.today();
+        sources.time = row.asked;
+        EXPECT_EQ(clock.msUntilRecheck(), row.ms);
+    }
+}
+
 TEST(SystemClock, RealSourcesGiveTodaysLocalDate)
 {
     const SystemClock clock;

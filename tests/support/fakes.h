@@ -34,7 +34,18 @@ public:
     {
         return date;
     }
+    int msUntilRecheck() const override
+    {
+        return recheckMs;
+    }
+    void watchClockSet(const std::function<void()> &changed) override
+    {
+        clockSet = changed;
+    }
     QDate date;
+    int recheckMs = 1000;
+    // The window's handler of a clock set, to call as the kernel would.
+    std::function<void()> clockSet;
 };
 
 // The first screen at the origin with the given size, then any further screens.
