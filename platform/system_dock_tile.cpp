@@ -140,13 +140,18 @@ void SystemDockTile::showTrayIcon()
         if (m_menu)
             m_tray->setContextMenu(m_menu);
         connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-            if ((reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) && activated)
+            if (bringsBack(reason) && activated)
                 activated();
         });
     }
     m_tray->setIcon(m_icon);
     m_tray->setToolTip(m_toolTip);
     m_tray->show();
+}
+
+bool SystemDockTile::bringsBack(QSystemTrayIcon::ActivationReason reason)
+{
+    return reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick;
 }
 
 void SystemDockTile::ResetIcon()

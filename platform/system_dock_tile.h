@@ -6,12 +6,12 @@
 #include <QIcon>
 #include <QObject>
 #include <QPointer>
+#include <QSystemTrayIcon>
 
 #include <functional>
 
 class QDBusServiceWatcher;
 class QMenu;
-class QSystemTrayIcon;
 class QTimer;
 
 namespace platform
@@ -37,6 +37,9 @@ public:
     // The tray icon's context menu, and what a click on it does.
     void setMenu(QMenu *menu);
     std::function<void()> activated;
+    // Whether a click of this kind on the tray icon calls activated: a left or a
+    // double click; a right click only opens the menu.
+    static bool bringsBack(QSystemTrayIcon::ActivationReason reason);
 
 private:
     void showTrayIcon();
