@@ -20,19 +20,17 @@
 namespace platform
 {
 
+int xScreenNumber(const QByteArray &display)
+{
+    const qsizetype colon = display.lastIndexOf(':');
+    const qsizetype dot = display.indexOf('.', colon + 1);
+    return colon >= 0 && dot > colon ? std::atoi(display.constData() + dot + 1) : 0;
+}
+
 namespace
 {
 
     const QString HostService = QStringLiteral("org.kde.StatusNotifierWatcher");
-
-    // The X screen Qt draws on: the number after the dot of DISPLAY (":0.1"), 0 without one.
-    int xScreenNumber()
-    {
-        const QByteArray display = qgetenv("DISPLAY");
-        const qsizetype colon = display.lastIndexOf(':');
-        const qsizetype dot = display.indexOf('.', colon + 1);
-        return colon >= 0 && dot > colon ? std::atoi(display.constData() + dot + 1) : 0;
-    }
 
     // An XEmbed tray owns the selection _NET_SYSTEM_TRAY_S<screen>.
     bool xembedTrayPresent()
@@ -43,7 +41,7 @@ namespace
             return false;
         static xcb_atom_t selection = XCB_ATOM_NONE;
         if (selection == XCB_ATOM_NONE) {
-            const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(xScreenNumber());
+            const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(xScreenNumber(qgetenv("DISPLAY")));
             xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(connection,
                 xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.constData()), nullptr);
             if (!atom)

@@ -3,6 +3,7 @@
 
 #include "platform/dock_tile.h"
 
+#include <QByteArray>
 #include <QIcon>
 #include <QObject>
 #include <QPointer>
@@ -16,6 +17,9 @@ class QTimer;
 
 namespace platform
 {
+
+// The X screen a DISPLAY value names: the number after the dot (":0.1" gives 1), 0 without one.
+int xScreenNumber(const QByteArray &display);
 
 // The application icon shows the tile (the Dock tile on macOS, the task bar
 // elsewhere). Outside macOS a tray icon shows it too, as soon as a system tray

@@ -52,4 +52,19 @@ TEST(SystemDockTile, OnlyALeftOrADoubleClickBringsTheCalendarBack)
         EXPECT_EQ(platform::SystemDockTile::bringsBack(row.reason), row.bringsBack) << row.reason;
 }
 
+TEST(SystemDockTile, TheXScreenIsTheNumberAfterTheDisplaysDot)
+{
+    // clang-format off
+    const struct {
+        const char *display;
+        int screen;
+    } rows[] = {
+        {":0", 0}, {":0.1", 1}, {":10.2", 2}, {"host:3.12", 12}, {"host.example:1", 0},
+        {"host.example:1.2", 2}, {"", 0}, {"0.1", 0},
+    };
+    // clang-format on
+    for (const auto &row : rows)
+        EXPECT_EQ(platform::xScreenNumber(row.display), row.screen) << row.display;
+}
+
 } // namespace
