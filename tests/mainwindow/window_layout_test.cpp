@@ -238,6 +238,7 @@ TEST(Screens, SizeModesUseTheScreenTheWindowIsOn)
         mainwindow::smallWinRect(lowerRight, mainwindow::screenOf(lowerRight, two)), (Rect { 3283, 1000, 19, 14 }));
     EXPECT_EQ(mainwindow::settingsWinRect(lowerRight, mainwindow::screenOf(lowerRight, two)).left, 3360 - 392);
     EXPECT_EQ(mainwindow::screenOf({ 5000, 5000, 102, 114 }, two), Screen1440);
+    EXPECT_EQ(mainwindow::screenOf({ 3359, 1079, 102, 114 }, two), two[1]) << "one pixel on the second";
     // The right and lower half of a screen left of and above the origin.
     const std::vector<Rect> around { Screen1440, LeftAbove };
     const Rect onLeftAbove { -1000, 300, 102, 114 };
