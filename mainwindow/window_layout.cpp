@@ -96,8 +96,9 @@ Rect tileRect(const Rect &granted)
 Rect settingsWinRect(const Rect &window, const Rect &screen)
 {
     Rect result { window.left, window.top, layout::SettingsSize.width, layout::SettingsSize.height };
+    // An empty screen (there are none) has no edge to keep the window in.
     const std::int64_t right = std::int64_t { screen.left } + screen.width;
-    if (right < std::int64_t { window.left } + layout::SettingsSize.width)
+    if (screen.width != 0 && right < std::int64_t { window.left } + layout::SettingsSize.width)
         result.left = clampToInt(right - layout::SettingsSize.width);
     return result;
 }

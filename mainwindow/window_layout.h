@@ -140,7 +140,7 @@ Rect largeWinRect(const Rect &window, const Rect &screen);
 Rect tileRect(const Rect &granted);
 
 // The window widened to show its settings area, moved left when it would
-// otherwise run past the screen's right edge.
+// otherwise run past the screen's right edge; not moved on an empty screen.
 Rect settingsWinRect(const Rect &window, const Rect &screen);
 
 // Where the calendar goes back when its settings area closes: where it was

@@ -19,19 +19,17 @@
 namespace platform
 {
 
+int xScreenNumber(const QByteArray &display)
+{
+    const qsizetype colon = display.lastIndexOf(':');
+    const qsizetype dot = display.indexOf('.', colon + 1);
+    return colon >= 0 && dot > colon ? std::atoi(display.constData() + dot + 1) : 0;
+}
+
 namespace
 {
 
     const QString HostService = QStringLiteral("org.kde.StatusNotifierWatcher");
-
-    // The X screen Qt draws on: the number after the dot of DISPLAY (":0.1"), 0 without one.
-    int xScreenNumber()
-    {
-        const QByteArray display = qgetenv("DISPLAY");
-        const qsizetype colon = display.lastIndexOf(':');
-        const qsizetype dot = display.indexOf('.', colon + 1);
-        return colon >= 0 && dot > colon ? std::atoi(display.constData() + dot + 1) : 0;
-    }
 
     xcb_connection_t *xConnection()
     {
@@ -51,8 +49,11 @@ namespace
     // An XEmbed tray owns the selection _NET_SYSTEM_TRAY_S<screen>.
     xcb_atom_t traySelection(xcb_connection_t *connection)
     {
-        static const xcb_atom_t selection
-            = internAtom(connection, "_NET_SYSTEM_TRAY_S" + QByteArray::number(xScreenNumber()));
+        // Kept once known; a failed lookup is tried again next time.
+        static xcb_atom_t selection = XCB_ATOM_NONE;
+        if (selection == XCB_ATOM_NONE)
+            selection = internAtom(
+                connection, "_NET_SYSTEM_TRAY_S" + QByteArray::number(xScreenNumber(qgetenv("DISPLAY"))));
         return selection;
     }
 
@@ -189,13 +190,18 @@ void SystemDockTile::showTrayIcon()
         if (m_menu)
             m_tray->setContextMenu(m_menu);
         connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-            if ((reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) && activated)
+            if (bringsBack(reason) && activated)
                 activated();
         });
     }
     m_tray->setIcon(m_icon);
     m_tray->setToolTip(m_toolTip);
     m_tray->show();
+}
+
+bool SystemDockTile::bringsBack(QSystemTrayIcon::ActivationReason reason)
+{
+    return reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick;
 }
 
 void SystemDockTile::ResetIcon()

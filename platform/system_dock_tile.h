@@ -4,19 +4,23 @@
 #include "platform/dock_tile.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QByteArray>
 #include <QIcon>
 #include <QObject>
 #include <QPointer>
+#include <QSystemTrayIcon>
 
 #include <cstdint>
 #include <functional>
 
 class QDBusServiceWatcher;
 class QMenu;
-class QSystemTrayIcon;
 
 namespace platform
 {
+
+// The X screen a DISPLAY value names: the number after the dot (":0.1" gives 1), 0 without one.
+int xScreenNumber(const QByteArray &display);
 
 // The application icon shows the tile (the Dock tile on macOS, the task bar
 // elsewhere). Outside macOS a tray icon shows it too, as soon as a system tray
@@ -39,6 +43,9 @@ public:
     // The tray icon's context menu, and what a click on it does.
     void setMenu(QMenu *menu);
     std::function<void()> activated;
+    // Whether a click of this kind on the tray icon calls activated: a left or a
+    // double click; a right click only opens the menu.
+    static bool bringsBack(QSystemTrayIcon::ActivationReason reason);
 
 private Q_SLOTS:
     void hostCame();

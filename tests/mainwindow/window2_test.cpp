@@ -76,6 +76,16 @@ TEST_F(Window2Test, OpensWithTheMainWindowsModeAndTransparencyButNotItsBox)
     EXPECT_EQ(dock.updates, 1) << "only the opening of the main window composed";
 }
 
+TEST_F(Window2Test, EveryModeShowsInBothPlaces)
+{
+    for (const int mode : { 0, 1, 2, 3 }) {
+        SCOPED_TRACE(mode);
+        Window2 &w2 = openBoth("44\n300\n255\n255\n255\nFalse\n85\nTrue\n" + QByteArray::number(mode) + "\n");
+        EXPECT_EQ(checkedMode(window->settingsArea()), mode);
+        EXPECT_EQ(checkedMode(w2.area()), mode);
+    }
+}
+
 TEST_F(Window2Test, SettingsButtonPressedAndReleasedOpensItWithTheMode)
 {
     writeFile(DayModeTileOn);

@@ -9,6 +9,7 @@
 
 #include <limits>
 #include <ostream>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -28,6 +29,8 @@ using mainwindow::Margins;
 using mainwindow::Rect;
 
 constexpr Rect Screen1440 { 0, 0, 1440, 900 };
+// A screen left of and above the one at the origin: its centre is at -960, 240.
+constexpr Rect LeftAbove { -1920, -300, 1920, 1080 };
 using testing_support::IntMax;
 using testing_support::IntMin;
 
@@ -36,6 +39,7 @@ struct SideRow {
     Rect window;
     bool left;
     bool upper;
+    Rect screen = Screen1440;
 };
 
 TEST(ScreenSide, CentreOnOrRightOfTheMiddleCountsAsRight)
@@ -52,11 +56,18 @@ TEST(ScreenSide, CentreOnOrRightOfTheMiddleCountsAsRight)
         {"centre one pixel above it", {100, 392, 102, 114}, true, true},
         {"widened window right of the middle", {1000, 100, 392, 114}, false, true},
         {"far off to the left and above", {-5000, -5000, 102, 114}, true, true},
+        {"right and lower half of a screen at negative coordinates", {-1000, 300, 102, 114}, false, false, LeftAbove},
+        {"left and upper half of it", {-1100, 100, 102, 114}, true, true, LeftAbove},
+        {"centre on its vertical centre line", {-1011, 100, 102, 114}, false, true, LeftAbove},
+        {"centre one pixel left of it", {-1012, 100, 102, 114}, true, true, LeftAbove},
+        {"centre half a pixel left of it", {-970, 100, 19, 14}, false, true, LeftAbove},
+        {"centre on its horizontal centre line", {-1100, 183, 102, 114}, true, false, LeftAbove},
+        {"centre one pixel above it", {-1100, 182, 102, 114}, true, true, LeftAbove},
     };
     // clang-format on
     for (const SideRow &row : rows) {
         SCOPED_TRACE(row.name);
-        const mainwindow::ScreenSide side = mainwindow::screenSide(row.window, Screen1440);
+        const mainwindow::ScreenSide side = mainwindow::screenSide(row.window, row.screen);
         EXPECT_EQ(side.left, row.left);
         EXPECT_EQ(side.upper, row.upper);
     }
@@ -188,7 +199,8 @@ TEST(Screens, SavedPositionOpensWhollyOnAScreen)
 {
     const std::vector<Rect> one { Screen1440 };
     const std::vector<Rect> two { Screen1440, { 1440, 0, 1920, 1080 } };
-    const std::vector<Rect> leftAbove { Screen1440, { -1920, -300, 1920, 1080 } };
+    const std::vector<Rect> leftAbove { Screen1440, LeftAbove };
+    const std::vector<Rect> firstLeftAbove { LeftAbove, Screen1440 };
     constexpr Margins none { 0, 0, 0, 0 };
     constexpr Margins frame { 4, 24, 4, 4 };
     // clang-format off
@@ -216,6 +228,13 @@ TEST(Screens, SavedPositionOpensWhollyOnAScreen)
         {"off every screen", two, none, {4000, 200, 102, 114}, {0, 200, 102, 114}},
         {"on a screen left of and above the first", leftAbove, frame, {-1000, -200, 102, 114}, {-1000, -200, 102, 114}},
         {"tile on the second's bottom edge", two, frame, {2000, 1075, 19, 14}, {2000, 1062, 19, 14}},
+        // The first screen left of and above the origin.
+        {"on the first screen's top-left corner", firstLeftAbove, none, {-1920, -300, 102, 114}, {-1920, -300, 102, 114}},
+        {"top just above the first", firstLeftAbove, none, {-1000, -301, 102, 114}, {-1000, -295, 102, 114}},
+        {"left just left of the first", firstLeftAbove, none, {-1921, 0, 102, 114}, {-1920, 0, 102, 114}},
+        {"off every screen, the first at negative coordinates", firstLeftAbove, none, {5000, 5000, 102, 114}, {-1920, -295, 102, 114}},
+        {"title bar above the first", firstLeftAbove, frame, {-1920, -300, 102, 114}, {-1916, -276, 102, 114}},
+        {"past the first's far corner", firstLeftAbove, frame, {-80, 700, 102, 114}, {-106, 662, 102, 114}},
     };
     // clang-format on
     for (const auto &row : rows) {
@@ -235,6 +254,25 @@ TEST(Screens, SizeModesUseTheScreenTheWindowIsOn)
         mainwindow::smallWinRect(lowerRight, mainwindow::screenOf(lowerRight, two)), (Rect { 3283, 1000, 19, 14 }));
     EXPECT_EQ(mainwindow::settingsWinRect(lowerRight, mainwindow::screenOf(lowerRight, two)).left, 3360 - 392);
     EXPECT_EQ(mainwindow::screenOf({ 5000, 5000, 102, 114 }, two), Screen1440);
+    EXPECT_EQ(mainwindow::screenOf({ 3359, 1079, 102, 114 }, two), two[1]) << "one pixel on the second";
+    // The right and lower half of a screen left of and above the origin.
+    const std::vector<Rect> around { Screen1440, LeftAbove };
+    const Rect onLeftAbove { -1000, 300, 102, 114 };
+    EXPECT_EQ(mainwindow::screenOf(onLeftAbove, around), LeftAbove);
+    EXPECT_EQ(mainwindow::smallWinRect(onLeftAbove, LeftAbove), (Rect { -917, 400, 19, 14 }));
+    EXPECT_EQ(mainwindow::settingsWinRect({ -300, 100, 102, 114 }, LeftAbove).left, -392);
+}
+
+TEST(Screens, WithNoScreensTheWindowStaysWhereItIs)
+{
+    const std::span<const Rect> none;
+    const Rect window { 300, 200, 102, 114 };
+    const Rect screen = mainwindow::screenOf(window, none);
+    EXPECT_EQ(screen, (Rect { 0, 0, 0, 0 }));
+    EXPECT_EQ(mainwindow::openingRect(window, { 4, 24, 4, 4 }, none), window);
+    EXPECT_EQ(mainwindow::keepFrameOnScreen(window, { 4, 24, 4, 4 }, none), window);
+    EXPECT_EQ(mainwindow::settingsWinRect(window, screen), (Rect { 300, 200, 392, 114 }));
+    EXPECT_EQ(mainwindow::largeWinRect(mainwindow::smallWinRect(window, screen), screen), window);
 }
 
 TEST(CellRect, CellsSitOnTheirPitch)
