@@ -121,6 +121,15 @@ TEST_F(Opening, SavedPositionIsAppliedAndKeptOnScreen)
     }
 }
 
+TEST_F(Opening, FirstExposureBringsTheFrameOnScreen)
+{
+    // In the lower right corner without its frame, which is known only once the window is shown.
+    writeSettings(savedAt(1440 - 102, 900 - 114));
+    Window1 &w = open();
+    EXPECT_TRUE(QRect(0, 0, 1440, 900).contains(w.frameGeometry()))
+        << w.frameGeometry().x() << "," << w.frameGeometry().y();
+}
+
 TEST_F(Opening, EmptyFileAndTransparencyZero)
 {
     // An empty file reads as all zeros: top left corner, black shown white, transparency unset.
