@@ -123,6 +123,15 @@ TEST_F(Opening, SavedPositionIsAppliedAndKeptOnScreen)
     }
 }
 
+TEST_F(Opening, FirstExposureBringsTheFrameOnScreen)
+{
+    // In the lower right corner without its frame, which is known only once the window is shown.
+    writeSettings(savedAt(1440 - 102, 900 - 114));
+    Window1 &w = open();
+    EXPECT_TRUE(QRect(0, 0, 1440, 900).contains(w.frameGeometry()))
+        << w.frameGeometry().x() << "," << w.frameGeometry().y();
+}
+
 TEST_F(Opening, EmptyFileAndTransparencyZero)
 {
     // An empty file reads as all zeros: top left corner, black shown white, transparency unset.
@@ -209,6 +218,25 @@ TEST_F(Opening, DayTxtCopiesTodaysCell)
         EXPECT_EQ(w.DayTxt->text(), row.text);
         EXPECT_EQ(w.DayTxt->textColor(), row.colour);
     }
+}
+
+TEST_F(Opening, WeekdayHeadersAndLabelsShareTheCellsType)
+{
+    Window1 &w = open();
+    const int cellSize = w.D[1]->font().pixelSize();
+    const char *const weekdays[] = { "日", "月", "火", "水", "木", "金", "土" };
+    for (int i = 0; i < 7; ++i) {
+        SCOPED_TRACE(i);
+        const auto labels = w.findChildren<mainwindow::StaticText *>();
+        const auto header = std::find_if(labels.begin(), labels.end(),
+            [&](const mainwindow::StaticText *l) { return l->text() == QString::fromUtf8(weekdays[i]); });
+        ASSERT_NE(header, labels.end());
+        EXPECT_EQ((*header)->textColor(), i == 0 ? QColor(255, 0, 0) : i == 6 ? QColor(0, 0, 255) : QColor(0, 0, 0));
+        EXPECT_EQ((*header)->font().pixelSize(), cellSize);
+    }
+    for (const mainwindow::StaticText *label : { w.DayTxt, w.YearTxt, w.NenTxt })
+        EXPECT_EQ(label->font().pixelSize(), cellSize) << label->text().toStdString();
+    EXPECT_GT(w.TukTxt->font().pixelSize(), cellSize);
 }
 
 TEST_F(Opening, DockOptionDrawsTheTileOnce)
@@ -402,6 +430,7 @@ TEST_F(SmallMode, ShrinkButtonMakesTheTileOnItsSide)
         release({ 95, 107 });
         EXPECT_EQ(w.geometry(), row.tile);
         EXPECT_TRUE(w.Win_Small);
+        EXPECT_TRUE(w.windowFlags().testFlag(Qt::FramelessWindowHint));
         EXPECT_TRUE(w.DayTxt->isVisible());
         EXPECT_EQ(w.DayTxt->text(), " 8");
         EXPECT_TRUE(w.Canvas1->isEnabled());
@@ -437,6 +466,7 @@ TEST_F(SmallMode, PressAnywhereOnTheTileRestoresTheCalendar)
 
         click(row.at);
         EXPECT_FALSE(w.Win_Small);
+        EXPECT_FALSE(w.windowFlags().testFlag(Qt::FramelessWindowHint));
         EXPECT_EQ(w.geometry(), QRect(1300, 700, 102, 114));
         EXPECT_TRUE(w.Canvas1->isEnabled());
         EXPECT_EQ(w.Canvas1->backdrop().cacheKey(), w.pictures().BakYea().cacheKey());
@@ -531,10 +561,12 @@ using Tooltips = WindowFixture;
 TEST_F(Tooltips, EveryPointOfTheGridBelongsToTheCellOfItsPitch)
 {
     Window1 &w = open();
-    for (int y = 40; y < 40 + 6 * 12; ++y) {
+    // Below the sixth row the cells' overhang takes no pointer.
+    for (int y = 40; y < w.height(); ++y) {
         for (int x = 4; x < 4 + 7 * 14 && x < w.width(); ++x) {
             const int cell = (y - 40) / 12 * 7 + (x - 4) / 14 + 1;
-            ASSERT_EQ(w.childAt(x, y), w.D[static_cast<std::size_t>(cell)]) << x << "," << y;
+            const QWidget *expected = cell <= 42 ? w.D[static_cast<std::size_t>(cell)] : nullptr;
+            ASSERT_EQ(w.childAt(x, y), expected) << x << "," << y;
         }
     }
 }
@@ -696,6 +728,16 @@ TEST_F(Commands, PreferencesWidenTheWindowAndMoveItLeftOnANarrowScreen)
     Window1 &w = open();
     EXPECT_FALSE(w.My_Pref());
     EXPECT_EQ(w.geometry(), QRect(888, 100, 392, 114));
+}
+
+TEST_F(Commands, RequestsToFillTheScreenAreTurnedDown)
+{
+    for (const Qt::WindowState state : { Qt::WindowMaximized, Qt::WindowFullScreen }) {
+        Window1 &w = open();
+        w.setWindowState(state);
+        EXPECT_EQ(w.windowState(), Qt::WindowNoState) << state;
+        EXPECT_EQ(w.size(), QSize(102, 114));
+    }
 }
 
 TEST_F(Commands, QuitSavesTheCalendarsPositionThenQuits)
