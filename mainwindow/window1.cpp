@@ -85,6 +85,9 @@ Window1::Window1(const Services &services, QString settingsPath, QWidget *parent
     // A floating calendar is rarely the active window; show its holiday names anyway.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     setAttribute(Qt::WA_MacAlwaysShowToolWindow);
+    // Before any control exists: an assistive technology already running keeps
+    // the first interface it is given for each one.
+    installAccessibility();
     createPictureButtons();
     createLabels();
     // Each tick asks the clock when to tick next: once a second with a clock
@@ -101,7 +104,6 @@ Window1::Window1(const Services &services, QString settingsPath, QWidget *parent
     }
     m_store.setKoyomiShown(m_koyomi.readOption());
     followStore();
-    installAccessibility();
     m_screenReader = QAccessible::isActive();
     m_accessibility = std::make_unique<AccessibilityObserver>([this](bool active) {
         m_screenReader = active;
