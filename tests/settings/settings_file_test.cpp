@@ -155,6 +155,13 @@ TEST(SettingsFile, HugeFileIsReadBounded)
     ASSERT_TRUE(file.resize(100'000'000)); // a single line of NUL bytes after the digit, sparse on disk
     file.close();
     EXPECT_EQ(readSettingsFile(path), Settings { 7 });
+
+    // Nine lines of the longest length the reader takes, each value at its end, are read whole.
+    QByteArray longest;
+    for (const QByteArray &line : formatted(kSaved).split('\n').first(settings::kLineCount))
+        longest += QByteArray(qsizetype(settings::kMaxLineBytes) - line.size(), ' ') + line + '\n';
+    ASSERT_TRUE(put(path, longest));
+    EXPECT_EQ(readSettingsFile(path), kSaved);
 }
 
 TEST(SettingsFileWrite, UnusablePlaceFailsCleanly)
