@@ -231,7 +231,7 @@ TEST(KoyomiOption, HandEditedValues)
     } rows[] = {
         { "[display]\nkoyomi=1\n", true },
         { "[display]\nkoyomi=true", true },
-        { "; note\n\n[display]\n  koyomi =\ttrue \r\n", true },
+        { "; note\n\n [display] \r\n  koyomi =\ttrue \r\n", true },
         { "[display]\nkoyomi=yes\n", false },
         { "[display]\nkoyomi=truex\n", false },
         { "[display]\nkoyomi=TRUE \n", false },
