@@ -16,7 +16,8 @@ namespace
     constexpr std::int64_t kMaxFileBytes = std::int64_t { 64 } * 1024;
 
     // The INI reading of display/koyomi: "[display]" opens the group, "koyomi = value" sets
-    // the key, blanks around names and values do not count, ";" and "#" start comments.
+    // the key, blanks around names and values do not count, ";" and "#" start comments. Only
+    // "true" and "1", in that case, turn the option on: a hand-edited word never guesses.
     bool optionIsOn(QByteArrayView text)
     {
         bool inDisplay = false;
@@ -34,7 +35,7 @@ namespace
             const qsizetype equals = line.indexOf('=');
             if (!inDisplay || equals < 0 || line.first(equals).trimmed() != "koyomi")
                 continue;
-            const QByteArray value = line.sliced(equals + 1).trimmed().toByteArray().toLower();
+            const QByteArray value = line.sliced(equals + 1).trimmed().toByteArray();
             on = value == "true" || value == "1";
         }
         return on;

@@ -22,7 +22,8 @@ public:
     explicit KoyomiOptionFile(QString path);
 
     // Returns whether the option is on: true only when the file holds display/koyomi
-    // = true (or 1). A missing, unreadable, oversized or malformed file reads as off.
+    // = true (or 1), in lower case. A missing, unreadable, oversized or malformed file reads
+    // as off.
     bool read();
 
     // Stores the option, creating the file and its folder when missing. On failure the

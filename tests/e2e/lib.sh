@@ -54,15 +54,28 @@ wait_until_ms() {
     done
 }
 
-# Starts Xvfb on the first free display number (and a window manager with
-# "wm"), and exports DISPLAY.
+# Starts Xvfb on the first free display number, or on the first free one of
+# LUMO_E2E_DISPLAYS ("69 70") where several people share a machine, (and a
+# window manager with "wm"), and exports DISPLAY.
 start_x() {
-    local fdfile=$E2E_TMP/display
-    : >"$fdfile"
-    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset 9>"$fdfile" \
-        >"$E2E_TMP/xvfb.log" 2>&1 &
-    E2E_PIDS+=($!)
-    wait_until 10 test -s "$fdfile" || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+    local fdfile=$E2E_TMP/display number pid name
+    for number in ${LUMO_E2E_DISPLAYS:-any}; do
+        : >"$fdfile"
+        name=()
+        [ "$number" = any ] || name=(":$number")
+        Xvfb "${name[@]}" -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset 9>"$fdfile" \
+            >"$E2E_TMP/xvfb.log" 2>&1 &
+        pid=$!
+        # A display in use ends that Xvfb at once: try the next one.
+        wait_until 10 eval 'test -s "$fdfile" || ! kill -0 $pid 2>/dev/null' || true
+        if [ -s "$fdfile" ]; then
+            E2E_PIDS+=($pid)
+            break
+        fi
+        kill $pid 2>/dev/null || true
+        wait $pid 2>/dev/null || true
+    done
+    [ -s "$fdfile" ] || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
     export DISPLAY=:$(head -n1 "$fdfile")
     [ "${1:-}" != wm ] || start_wm
 }

@@ -26,6 +26,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <sys/syscall.h>
+#endif
 
 using settings::readSettingsFile;
 using settings::Settings;
@@ -151,6 +155,13 @@ TEST(SettingsFile, HugeFileIsReadBounded)
     ASSERT_TRUE(file.resize(100'000'000)); // a single line of NUL bytes after the digit, sparse on disk
     file.close();
     EXPECT_EQ(readSettingsFile(path), Settings { 7 });
+
+    // Nine lines of the longest length the reader takes, each value at its end, are read whole.
+    QByteArray longest;
+    for (const QByteArray &line : formatted(kSaved).split('\n').first(settings::kLineCount))
+        longest += QByteArray(qsizetype(settings::kMaxLineBytes) - line.size(), ' ') + line + '\n';
+    ASSERT_TRUE(put(path, longest));
+    EXPECT_EQ(readSettingsFile(path), kSaved);
 }
 
 TEST(SettingsFileWrite, UnusablePlaceFailsCleanly)
@@ -206,6 +217,75 @@ TEST(SettingsFile, NeverSavesOverAnotherLumosSave)
         EXPECT_EQ(contents(path), formatted(kOther));
     }
 }
+
+// lumo.ini as a hand may edit it: only "true" and "1" turn the option on; the last
+// display/koyomi line counts.
+TEST(KoyomiOption, HandEditedValues)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString ini = dir.filePath(QStringLiteral("lumo.ini"));
+    const struct {
+        const char *text;
+        bool on;
+    } rows[] = {
+        { "[display]\nkoyomi=1\n", true },
+        { "[display]\nkoyomi=true", true },
+        { "; note\n\n [display] \r\n  koyomi =\ttrue \r\n", true },
+        { "[display]\nkoyomi=yes\n", false },
+        { "[display]\nkoyomi=truex\n", false },
+        { "[display]\nkoyomi=TRUE \n", false },
+        { "[display]\nkoyomi=0\n", false },
+        { "[display]\nkoyomi=true\nkoyomi=false\n", false },
+        { "[display]\n#koyomi=false\nkoyomi=true\n[other]\nkoyomi=false\n", true },
+        { "[display]\nkoyomis=true\n", false },
+    };
+    for (const auto &row : rows) {
+        ASSERT_TRUE(put(ini, row.text));
+        EXPECT_EQ(settings::readKoyomiOption(ini), row.on) << row.text;
+    }
+}
+
+#ifdef Q_OS_LINUX
+namespace
+{
+
+ino_t gFailingInode = 0; // reads of this file fail with EIO; 0 for none
+
+} // namespace
+
+// Replaces the C library's read() for the whole test binary: a disk error on one chosen file.
+extern "C" ssize_t read(int fd, void *buffer, size_t size)
+{
+    struct stat st;
+    if (gFailingInode != 0 && ::fstat(fd, &st) == 0 && st.st_ino == gFailingInode) {
+        errno = EIO;
+        return -1;
+    }
+    return ::syscall(SYS_read, fd, buffer, size);
+}
+
+// A file that opens but cannot be read is no settings at all (the window then takes its
+// defaults), not a file of zeros, and it is never saved over.
+TEST(SettingsFile, ReadErrorGivesNoSettings)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(settings::settingsFileName());
+    ASSERT_TRUE(writeSettingsFile(path, kSaved));
+    settings::SettingsFile file(path);
+    struct stat st;
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    gFailingInode = st.st_ino;
+    const std::optional<Settings> read = file.read();
+    gFailingInode = 0;
+    EXPECT_EQ(read, std::nullopt);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(file.write(kOther).problem, settings::FileProblem::Unreadable);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(contents(path), formatted(kSaved));
+}
+#endif
 
 #ifdef Q_OS_UNIX
 namespace
