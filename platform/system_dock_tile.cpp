@@ -52,8 +52,8 @@ namespace
         // Kept once known; a failed lookup is tried again next time.
         static xcb_atom_t selection = XCB_ATOM_NONE;
         if (selection == XCB_ATOM_NONE)
-            selection = internAtom(
-                connection, "_NET_SYSTEM_TRAY_S" + QByteArray::number(xScreenNumber(qgetenv("DISPLAY"))));
+            selection
+                = internAtom(connection, "_NET_SYSTEM_TRAY_S" + QByteArray::number(xScreenNumber(qgetenv("DISPLAY"))));
         return selection;
     }
 
