@@ -16,12 +16,10 @@
 
 #include <QAction>
 #include <QIcon>
-#include <QImage>
 #include <QMenu>
-#include <QPainter>
 #include <QPixmap>
 #include <QSessionManager>
-#include <QSvgRenderer>
+#include <QWindow>
 
 namespace app
 {
@@ -29,21 +27,14 @@ namespace app
 namespace
 {
 
-    // The icon drawn once in the two sizes window managers pick from: as an
-    // SVG icon it would load the icon-engine plugin and draw four sizes at
-    // every start.
+    // The icon in the two sizes window managers pick from, drawn when Lumo
+    // was built: as an SVG icon it would load the icon-engine plugin and draw
+    // four sizes at every start.
     QIcon applicationIcon()
     {
-        QSvgRenderer renderer(QStringLiteral(":/icons/lumo.svg"));
         QIcon icon;
-        for (const int size : { 32, 64 }) {
-            QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            renderer.render(&painter);
-            painter.end();
-            icon.addPixmap(QPixmap::fromImage(image));
-        }
+        for (const int size : { 32, 64 })
+            icon.addPixmap(QPixmap(QStringLiteral(":/icons/lumo-%1.png").arg(size)));
         return icon;
     }
 
@@ -114,8 +105,19 @@ int App::run(SingleInstance &instance)
 
     window1->Open();
     window1->show();
+    // The first exposure paints the calendar's texts: the fonts read ahead must be in.
+    window1->windowHandle()->installEventFilter(this);
     instance.serve();
     return exec();
+}
+
+bool App::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose) {
+        platform::awaitFontWarmUp();
+        watched->removeEventFilter(this);
+    }
+    return QApplication::eventFilter(watched, event);
 }
 
 void App::prefCommand()

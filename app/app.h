@@ -45,6 +45,9 @@ public:
     // Keeps the preferences item visible whenever the menus are brought up to date.
     void EnableMenuItems();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void prefCommand();
 

@@ -2,6 +2,7 @@
 #include "app/activation.h"
 #include "app/app.h"
 #include "app/single_instance.h"
+#include "platform/fonts.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -50,6 +51,10 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    // Read while the toolkit connects to the display and builds the window.
+    platform::startFontWarmUp();
     app::App application(argc, argv);
-    return application.run(instance);
+    const int status = application.run(instance);
+    platform::awaitFontWarmUp();
+    return status;
 }

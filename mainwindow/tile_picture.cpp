@@ -8,6 +8,7 @@
 #include "mainwindow/window1_support.h"
 #include "platform/clock.h"
 #include "platform/dock_tile.h"
+#include "platform/fonts.h"
 
 #include <QPainter>
 
@@ -134,6 +135,8 @@ namespace
 
 QImage paintTile(const TileContent &content)
 {
+    // The tile may be the first text drawn at start (before the window is shown).
+    platform::awaitFontWarmUp();
     QImage tile(TileSize, TileSize, QImage::Format_ARGB32_Premultiplied);
     tile.fill(Qt::transparent);
     QPainter painter(&tile);

@@ -4,6 +4,11 @@
 #include <QFont>
 #include <QStringList>
 
+#ifdef LUMO_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#include <thread>
+#endif
+
 namespace platform
 {
 
@@ -18,5 +23,39 @@ void installFontSubstitutions()
 #endif
     QFont::insertSubstitutions(QStringLiteral("Osaka"), substitutes);
 }
+
+#ifdef LUMO_FONTCONFIG
+namespace
+{
+    // Only the main thread starts and awaits it.
+    std::thread &warmUp()
+    {
+        static std::thread thread;
+        return thread;
+    }
+} // namespace
+
+void startFontWarmUp()
+{
+    if (warmUp().joinable())
+        return;
+    // FcInit loads the configuration once per process, atomically: should the
+    // toolkit ask first, it is not loaded twice into the same slot.
+    warmUp() = std::thread([] { FcInit(); });
+}
+
+void awaitFontWarmUp()
+{
+    if (warmUp().joinable())
+        warmUp().join();
+}
+#else
+void startFontWarmUp()
+{
+}
+void awaitFontWarmUp()
+{
+}
+#endif
 
 } // namespace platform
