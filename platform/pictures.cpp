@@ -1,28 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/pictures.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
 #include <cmath>
 
 namespace platform
 {
 
+QString pictureResource(int resourceId, double ratio)
+{
+    const QString id = QString::number(resourceId);
+    if (ratio == 1.0)
+        return QStringLiteral(":/pictures/%1.png").arg(id);
+    return QStringLiteral(":/pictures/%1@%2x.png").arg(id, QString::number(ratio));
+}
+
 QPixmap ResourcePictures::picture(int resourceId, qreal devicePixelRatio) const
 {
-    QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(resourceId));
-    if (!renderer.isValid())
-        return {};
-    const QSize size = renderer.defaultSize();
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    QPixmap pixmap(QSize(int(std::ceil(size.width() * ratio)), int(std::ceil(size.height() * ratio))));
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
+    double drawnFor = PictureRatios.back();
+    for (const double r : PictureRatios) {
+        if (r >= ratio) {
+            drawnFor = r;
+            break;
+        }
     }
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    QPixmap pixmap(pictureResource(resourceId, drawnFor));
+    if (pixmap.isNull() || drawnFor == ratio) {
+        pixmap.setDevicePixelRatio(ratio);
+        return pixmap;
+    }
+    // The picture's own size, as the 1× drawing has it, at the screen's ratio.
+    const QSize own = QPixmap(pictureResource(resourceId, 1.0)).size();
+    QPixmap scaled = pixmap.scaled(int(std::ceil(own.width() * ratio)), int(std::ceil(own.height() * ratio)),
+        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
 }
 
 } // namespace platform
