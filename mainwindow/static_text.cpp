@@ -24,7 +24,8 @@ QColor StaticText::textColor() const
 
 void StaticText::setTextColor(const QColor &colour)
 {
-    if (colour == textColor() && testAttribute(Qt::WA_SetPalette))
+    // The parent's palette gives the colour until one of its own is needed.
+    if (colour == textColor())
         return;
     QPalette p = palette();
     p.setColor(QPalette::WindowText, colour);

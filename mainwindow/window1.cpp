@@ -77,8 +77,12 @@ Window1::Window1(const Services &services, QString settingsPath, QWidget *parent
     setWindowTitle(QString());
     setFixedSize(layout::DesignSize.width, layout::DesignSize.height);
     setAutoFillBackground(true);
+    // Black text by inheritance: the calendar's texts then set their own colour
+    // only where it is not black, which spares a palette for most of them.
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::WindowText, Qt::black);
+    p.setColor(QPalette::Text, Qt::black);
     setPalette(p);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
