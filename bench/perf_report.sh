@@ -21,6 +21,7 @@ bare=${BARE:-@BARE@}
 gsimplecal=${GSIMPLECAL:-$(command -v gsimplecal || true)}
 bench_window=${BENCH_WINDOW:-@BENCH_WINDOW@}
 bench_calendar=${BENCH_CALENDAR:-@BENCH_CALENDAR@}
+map_watch=${MAP_WATCH:-@MAP_WATCH@}
 source_dir=@PROJECT_SOURCE_DIR@
 out=${1:--}
 runs=${RUNS:-15}
@@ -36,7 +37,7 @@ if [ -z "$gsimplecal" ]; then
     say "gsimplecal is not installed (scripts/bootstrap --bench installs it)"
     exit 1
 fi
-for b in "$lumo" "$bare" "$bench_window" "$bench_calendar"; do
+for b in "$lumo" "$bare" "$bench_window" "$bench_calendar" "$map_watch"; do
     [ -x "$b" ] || { say "missing $b"; exit 1; }
 done
 
@@ -92,24 +93,29 @@ export DISPLAY
 now_us() { echo "${EPOCHREALTIME/./}"; }
 
 # launch NAME: starts NAME's binary in its account, waits for its window to be
-# mapped (found with xdotool by class and process, polled every 5 ms), and sets
-# $pid and $ms (start to mapping).
+# mapped (map_watch, started first, waits for the mapping on the X connection
+# and gives its time), and sets $pid and $ms (start to mapping).
 launch() {
-    local start
+    local start watch mapped
     account "$1"
+    : >"$tmp/map"
+    timeout 10 "$map_watch" >"$tmp/map" 2>>"$tmp/xvfb.log" &
+    watch=$!
+    until [ -s "$tmp/map" ]; do
+        kill -0 "$watch" 2>/dev/null || { say "map_watch did not start"; exit 1; }
+        sleep 0.005
+    done
     start=$(now_us)
     "${bin[$1]}" >/dev/null 2>"$tmp/$1.log" &
     pid=$!
     pids+=("$pid")
-    until xdotool search --onlyvisible --all --pid "$pid" --classname "^${class[$1]}\$" >/dev/null 2>&1; do
-        if (($(now_us) - start > 10000000)) || ! kill -0 "$pid" 2>/dev/null; then
-            say "no window from ${bin[$1]}"
-            cat "$tmp/$1.log" "$tmp/xvfb.log" >&2
-            exit 1
-        fi
-        sleep 0.005
-    done
-    ms=$(awk -v d=$(($(now_us) - start)) 'BEGIN { printf "%.1f", d / 1000 }')
+    if ! wait "$watch" || ! xdotool search --onlyvisible --all --pid "$pid" --classname "^${class[$1]}\$" >/dev/null 2>&1; then
+        say "no window from ${bin[$1]}"
+        cat "$tmp/$1.log" "$tmp/xvfb.log" >&2
+        exit 1
+    fi
+    mapped=$(sed -n 2p "$tmp/map")
+    ms=$(awk -v d=$((mapped - start)) 'BEGIN { printf "%.1f", d / 1000 }')
 }
 
 # stop PID CLASS: ends the process and waits until its window has gone.
@@ -268,7 +274,7 @@ Each program runs on a private Xvfb server (1024×768, no window manager) with
 an empty home directory of its own; "Lumo, almanac and Dockアイコン on" starts
 with those two options on in its settings (no tray exists, so the icon waits
 for one). Start-up is the time from launching the process until
-xdotool, polling every 5 ms, finds its window mapped, and resident memory is its
+the X server reports its window mapped (to a watcher that waits on its connection), and resident memory is its
 VmRSS one second later: medians of $runs starts taken in turn, after one
 unmeasured start of each. Idle CPU is the CPU time of all the process's threads
 (\`/proc/PID/task/*/schedstat\`, in ns; utime + stime of \`/proc/PID/stat\`, in
