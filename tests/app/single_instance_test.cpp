@@ -233,7 +233,9 @@ TEST(SingleInstance, LaterStartWaitsBoundedForTheHolder)
 }
 
 // Only a folder of this user's with mode 0700 holds the lock and the socket:
-// in a shared one another user could block or take over every start.
+// in a shared one another user could block or take over every start. The
+// cache folder, when made, is private as well, and a wider mode left on
+// Lumo's own folder is narrowed.
 TEST(SingleInstance, UsesOnlyAPrivateFolder)
 {
     QTemporaryDir home;
@@ -247,9 +249,12 @@ TEST(SingleInstance, UsesOnlyAPrivateFolder)
         SCOPED_TRACE(runtime.constData());
         qputenv("XDG_RUNTIME_DIR", runtime);
         EXPECT_EQ(QFile::encodeName(app::SingleInstance::privateFolder()), own);
-        struct stat st;
-        ASSERT_EQ(::stat(own.constData(), &st), 0);
-        EXPECT_EQ(st.st_mode & 07777, 0700u);
+        for (const QByteArray &made : { path + "/cache", own }) {
+            struct stat st;
+            ASSERT_EQ(::stat(made.constData(), &st), 0);
+            EXPECT_EQ(st.st_mode & 07777, 0700u) << made.constData();
+        }
+        ::chmod(own.constData(), 0755);
     }
     ::chmod(shared.constData(), 0700);
     qputenv("XDG_RUNTIME_DIR", shared);
