@@ -15,9 +15,7 @@
 
 #include <cerrno>
 #include <csignal>
-#include <filesystem>
 #include <functional>
-#include <iterator>
 #include <memory>
 
 #include <fcntl.h>
@@ -128,10 +126,13 @@ void holder(const Fake::Ready &ready, const QString &folder, int socketAfterMs, 
     }
 }
 
-// How many descriptors this process has open.
+// How many descriptors this process has open (it never has a thousand).
 int openFds()
 {
-    return int(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}));
+    int count = 0;
+    for (int fd = 0; fd < 1024; ++fd)
+        count += ::fcntl(fd, F_GETFD) != -1 ? 1 : 0;
+    return count;
 }
 
 bool isRoot()
@@ -234,7 +235,6 @@ TEST(SingleInstance, LeftoversNeverBlockAStart)
             lock.open(::open(QFile::encodeName(first.lockPath()).constData(), O_RDONLY | O_NONBLOCK),
                 QIODevice::ReadOnly, QFile::AutoCloseHandle);
             EXPECT_EQ(lock.readAll(), QByteArray::number(::getpid()) + '\n');
-            lock.close();
             first.serve();
             QSignalSpy spy(&first, &app::SingleInstance::activationRequested);
             const pid_t later = ::fork();
