@@ -9,9 +9,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
+#include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -20,9 +22,25 @@
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+// flock() for the whole test binary: while failLocks is set it refuses every
+// lock, as an NFS home without a lock daemon does.
+namespace
+{
+bool failLocks = false;
+}
+extern "C" int flock(int fd, int operation) noexcept
+{
+    if (failLocks) {
+        errno = ENOLCK;
+        return -1;
+    }
+    return int(::syscall(SYS_flock, fd, operation));
+}
 
 namespace
 {
@@ -62,22 +80,29 @@ private:
     pid_t m_pid;
 };
 
-int listeningSocket(const QString &path)
+sockaddr_un socketAddress(const QString &path)
 {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address {};
     address.sun_family = AF_UNIX;
     const QByteArray name = QFile::encodeName(path);
     std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-    ::unlink(name.constData());
-    EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    return address;
+}
+
+int listeningSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const sockaddr_un address = socketAddress(path);
+    ::unlink(address.sun_path);
+    EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
     return fd;
 }
 
 // A running Lumo as far as a later start can see: holds the lock, and once
-// socketAfterMs have passed listens as uid and answers each request after
-// answerAfterMs (never when negative).
-void holder(const Fake::Ready &ready, const QString &folder, int socketAfterMs, uid_t uid, int answerAfterMs)
+// socketAfterMs have passed listens as uid and answers each request with
+// answer after answerAfterMs (never when negative).
+void holder(const Fake::Ready &ready, const QString &folder, int socketAfterMs, uid_t uid, int answerAfterMs,
+    const QByteArray &answer)
 {
     const app::SingleInstance probe(folder);
     const int lock = ::open(QFile::encodeName(probe.lockPath()).constData(), O_RDWR | O_CREAT, 0600);
@@ -96,9 +121,18 @@ void holder(const Fake::Ready &ready, const QString &folder, int socketAfterMs, 
         if (answerAfterMs < 0)
             continue; // held open, never answered
         ::usleep(useconds_t(answerAfterMs) * 1000);
-        (void)!::send(client, "ok\n", 3, MSG_NOSIGNAL);
+        (void)!::send(client, answer.constData(), size_t(answer.size()), MSG_NOSIGNAL);
         ::close(client);
     }
+}
+
+// How many descriptors this process has open (it never has a thousand).
+int openFds()
+{
+    int count = 0;
+    for (int fd = 0; fd < 1024; ++fd)
+        count += ::fcntl(fd, F_GETFD) != -1 ? 1 : 0;
+    return count;
 }
 
 bool isRoot()
@@ -128,13 +162,16 @@ TEST(SingleInstance, FirstStartServesALaterOneWithItsIds)
 }
 
 // What another user, a crash or a stray file left behind never keeps the
-// calendar from starting, and the start then serves the later ones.
+// calendar from starting, and the start then serves the later ones, holds the
+// lock with its pid in it and, once gone, keeps no descriptor open. A launcher
+// may have closed stdin, so that the lock can get descriptor 0.
 TEST(SingleInstance, LeftoversNeverBlockAStart)
 {
     struct Row {
         const char *what;
         std::function<std::unique_ptr<Fake>(const app::SingleInstance &)> plant;
         bool asRoot;
+        bool stdinClosed = false;
     };
     const auto file = [](const QString &path, const QByteArray &content) {
         QFile f(path);
@@ -146,11 +183,16 @@ TEST(SingleInstance, LeftoversNeverBlockAStart)
         ::mkdir(QFile::encodeName(path).constData(), 0700);
         return nullptr;
     };
+    const auto fifo = [](const QString &path) {
+        ::mkfifo(QFile::encodeName(path).constData(), 0600);
+        return nullptr;
+    };
     const Row rows[] = {
         { "empty lock", [&](auto &i) { return file(i.lockPath(), {}); }, false },
         { "garbage lock", [&](auto &i) { return file(i.lockPath(), QByteArray("\x01\xfe not a pid\n\0\0", 16)); },
             false },
         { "directory at the lock", [&](auto &i) { return directory(i.lockPath()); }, false },
+        { "FIFO at the lock, stdin closed", [&](auto &i) { return fifo(i.lockPath()); }, false, true },
         { "directory at the socket", [&](auto &i) { return directory(i.socketPath()); }, false },
         { "dead start's socket",
             [](auto &i) {
@@ -177,6 +219,10 @@ TEST(SingleInstance, LeftoversNeverBlockAStart)
             continue;
         }
         QTemporaryDir folder;
+        const int stdinCopy = ::dup(0);
+        if (row.stdinClosed)
+            ::close(0);
+        const int fds = openFds();
         {
             app::SingleInstance first(folder.path());
             const std::unique_ptr<Fake> planted = row.plant(first);
@@ -184,6 +230,11 @@ TEST(SingleInstance, LeftoversNeverBlockAStart)
             clock.start();
             ASSERT_EQ(first.claim({}), Claim::First);
             EXPECT_LT(clock.elapsed(), 1000);
+            // Read without blocking on what may still be a FIFO.
+            QFile lock;
+            lock.open(::open(QFile::encodeName(first.lockPath()).constData(), O_RDONLY | O_NONBLOCK),
+                QIODevice::ReadOnly, QFile::AutoCloseHandle);
+            EXPECT_EQ(lock.readAll(), QByteArray::number(::getpid()) + '\n');
             first.serve();
             QSignalSpy spy(&first, &app::SingleInstance::activationRequested);
             const pid_t later = ::fork();
@@ -194,7 +245,44 @@ TEST(SingleInstance, LeftoversNeverBlockAStart)
             ::waitpid(later, &status, 0);
             EXPECT_EQ(status, 0);
         }
+        EXPECT_EQ(openFds(), fds);
+        ::dup2(stdinCopy, 0);
+        ::close(stdinCopy);
     }
+}
+
+// Where no lock can be had the start runs, and keeps no descriptor.
+TEST(SingleInstance, RunsWhereNoLockCanBeHad)
+{
+    QTemporaryDir folder;
+    const int fds = openFds();
+    failLocks = true;
+    EXPECT_EQ(app::SingleInstance(folder.path()).claim({}), Claim::First);
+    failLocks = false;
+    EXPECT_EQ(openFds(), fds);
+}
+
+// A wake-up with nothing to read, which poll() may give, keeps the later
+// start's connection.
+TEST(SingleInstance, WakeUpWithNothingToReadKeepsAConnection)
+{
+    QTemporaryDir folder;
+    app::SingleInstance first(folder.path());
+    ASSERT_EQ(first.claim({}), Claim::First);
+    const int later = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const sockaddr_un address = socketAddress(first.socketPath());
+    ASSERT_EQ(::connect(later, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    first.serve(); // takes the connection from the backlog
+    QSignalSpy spy(&first, &app::SingleInstance::activationRequested);
+    for (QSocketNotifier *notifier : first.findChildren<QSocketNotifier *>()) {
+        QEvent wakeUp(QEvent::SockAct);
+        QCoreApplication::sendEvent(notifier, &wakeUp);
+    }
+    const QByteArray request = app::Activation { "id", {} }.encode();
+    ASSERT_EQ(::send(later, request.constData(), size_t(request.size()), 0), request.size());
+    ::shutdown(later, SHUT_WR);
+    EXPECT_TRUE(spy.wait(5000));
+    ::close(later);
 }
 
 // A later start meets a holder of the lock: it waits for a socket that comes
@@ -206,14 +294,16 @@ TEST(SingleInstance, LaterStartWaitsBoundedForTheHolder)
         int socketAfterMs;
         uid_t uid;
         int answerAfterMs;
+        QByteArray answer;
         Claim expected;
         bool asRoot;
     };
     const Row rows[] = {
-        { "socket comes late", 700, ::geteuid(), 0, Claim::HandedOver, false },
-        { "slow answer", 0, ::geteuid(), 1500, Claim::HandedOver, false },
-        { "accepts and never answers", 0, ::geteuid(), -1, Claim::NoAnswer, false },
-        { "peer of another user", 0, Nobody, 0, Claim::NoAnswer, true },
+        { "socket comes late", 700, ::geteuid(), 0, "ok\n", Claim::HandedOver, false },
+        { "slow answer", 0, ::geteuid(), 1500, "ok\n", Claim::HandedOver, false },
+        { "answer goes on after its line", 0, ::geteuid(), 0, "ok\nand more", Claim::HandedOver, false },
+        { "accepts and never answers", 0, ::geteuid(), -1, "", Claim::NoAnswer, false },
+        { "peer of another user", 0, Nobody, 0, "ok\n", Claim::NoAnswer, true },
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
@@ -223,7 +313,7 @@ TEST(SingleInstance, LaterStartWaitsBoundedForTheHolder)
         }
         QTemporaryDir folder;
         const Fake running([&](const Fake::Ready &ready) {
-            holder(ready, folder.path(), row.socketAfterMs, row.uid, row.answerAfterMs);
+            holder(ready, folder.path(), row.socketAfterMs, row.uid, row.answerAfterMs, row.answer);
         });
         QElapsedTimer clock;
         clock.start();
@@ -233,7 +323,9 @@ TEST(SingleInstance, LaterStartWaitsBoundedForTheHolder)
 }
 
 // Only a folder of this user's with mode 0700 holds the lock and the socket:
-// in a shared one another user could block or take over every start.
+// in a shared one another user could block or take over every start. The
+// cache folder, when made, is private as well, and a wider mode left on
+// Lumo's own folder is narrowed.
 TEST(SingleInstance, UsesOnlyAPrivateFolder)
 {
     QTemporaryDir home;
@@ -247,9 +339,12 @@ TEST(SingleInstance, UsesOnlyAPrivateFolder)
         SCOPED_TRACE(runtime.constData());
         qputenv("XDG_RUNTIME_DIR", runtime);
         EXPECT_EQ(QFile::encodeName(app::SingleInstance::privateFolder()), own);
-        struct stat st;
-        ASSERT_EQ(::stat(own.constData(), &st), 0);
-        EXPECT_EQ(st.st_mode & 07777, 0700u);
+        for (const QByteArray &made : { path + "/cache", own }) {
+            struct stat st;
+            ASSERT_EQ(::stat(made.constData(), &st), 0);
+            EXPECT_EQ(st.st_mode & 07777, 0700u) << made.constData();
+        }
+        ::chmod(own.constData(), 0755);
     }
     ::chmod(shared.constData(), 0700);
     qputenv("XDG_RUNTIME_DIR", shared);
