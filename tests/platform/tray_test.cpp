@@ -9,6 +9,7 @@
 #include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
 #include <QImage>
+#include <QMenu>
 #include <QProcess>
 #include <QSystemTrayIcon>
 #include <QThread>
@@ -33,7 +34,7 @@ namespace
 
 // An XEmbed tray as a panel makes one: it owns _NET_SYSTEM_TRAY_S0 and tells
 // every client so with a MANAGER message on the root window. Closing its
-// connection gives the selection up.
+// selection is given up when it goes.
 class XEmbedTray
 {
 public:
@@ -59,6 +60,10 @@ public:
     }
     ~XEmbedTray()
     {
+        // Given up before the test looks again: the reply to the atom's lookup
+        // comes after the server has done it.
+        xcb_set_selection_owner(m_x, XCB_WINDOW_NONE, atom("_NET_SYSTEM_TRAY_S0"), XCB_CURRENT_TIME);
+        atom("_NET_SYSTEM_TRAY_S0");
         xcb_disconnect(m_x);
     }
     XEmbedTray(const XEmbedTray &) = delete;
@@ -77,68 +82,90 @@ private:
     xcb_connection_t *m_x;
 };
 
-// A StatusNotifierItem host on the session bus, up once it owns its name.
+// A StatusNotifierItem host on the session bus, there from when it owns its
+// name until it has given it up.
 class NotifierHost
 {
 public:
     NotifierHost()
     {
         m_process.start(QStringLiteral("/usr/bin/python3"), { QStringLiteral(LUMO_SNI_WATCHER) });
-        const QDeadlineTimer deadline(5000);
-        while (!QDBusConnection::sessionBus().interface()->isServiceRegistered(
-                   QStringLiteral("org.kde.StatusNotifierWatcher"))
-            && !deadline.hasExpired())
-            QThread::msleep(20);
+        waitForName(true);
     }
     ~NotifierHost()
     {
         m_process.terminate();
         m_process.waitForFinished();
+        waitForName(false);
     }
     NotifierHost(const NotifierHost &) = delete;
     NotifierHost &operator=(const NotifierHost &) = delete;
 
 private:
+    static void waitForName(bool owned)
+    {
+        const QDeadlineTimer deadline(5000);
+        while (QDBusConnection::sessionBus().interface()->isServiceRegistered(
+                   QStringLiteral("org.kde.StatusNotifierWatcher"))
+                != owned
+            && !deadline.hasExpired())
+            QThread::msleep(20);
+    }
+
     QProcess m_process;
 };
 
-bool iconShown(const QObject &tile)
+// The tile's tray icon, when it has one that is shown.
+QSystemTrayIcon *shownIcon(const QObject &tile)
 {
     const auto icons = tile.findChildren<QSystemTrayIcon *>();
-    return icons.size() == 1 && icons.constFirst()->isVisible();
+    return icons.size() == 1 && icons.constFirst()->isVisible() ? icons.constFirst() : nullptr;
 }
 
 // Whether the icon is shown within a few seconds of events.
 bool iconComes(const QObject &tile)
 {
     const QDeadlineTimer deadline(5000);
-    while (!iconShown(tile) && !deadline.hasExpired()) {
+    while (!shownIcon(tile) && !deadline.hasExpired()) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(10);
     }
-    return iconShown(tile);
+    return shownIcon(tile) != nullptr;
 }
 
 template <class Tray> void followsTray()
 {
     QImage picture(32, 32, QImage::Format_ARGB32);
     picture.fill(Qt::white);
+    QMenu menu;
+    int activations = 0;
     platform::SystemDockTile tile { QIcon() };
-    tile.UpdateNow(picture, QStringLiteral("tip"));
-    EXPECT_FALSE(iconShown(tile));
+    tile.activated = [&activations] { ++activations; };
+    tile.UpdateNow(picture, QStringLiteral("1"));
+    EXPECT_FALSE(shownIcon(tile));
     {
         const Tray tray;
-        EXPECT_TRUE(iconComes(tile)) << "a tray started after the tile";
-        tile.ResetIcon();
-        tile.UpdateNow(picture, QStringLiteral("tip"));
-        EXPECT_TRUE(iconShown(tile)) << "a tray already there";
-        tile.ResetIcon();
+        ASSERT_TRUE(iconComes(tile)) << "a tray started after the tile";
+        tile.setMenu(&menu);
+        EXPECT_EQ(shownIcon(tile)->contextMenu(), &menu);
+        platform::SystemDockTile fresh { QIcon() };
+        fresh.UpdateNow(picture, QStringLiteral("1"));
+        EXPECT_TRUE(shownIcon(fresh)) << "a tray there from the start";
     }
-    QApplication::processEvents();
-    tile.UpdateNow(picture, QStringLiteral("tip"));
-    EXPECT_FALSE(iconShown(tile)) << "the tray has gone";
+    // Qt moves a shown icon to the next tray itself: it stays, with each new tile.
+    tile.UpdateNow(picture, QStringLiteral("2"));
+    ASSERT_TRUE(shownIcon(tile));
+    EXPECT_EQ(shownIcon(tile)->toolTip(), QStringLiteral("2"));
+    EXPECT_FALSE(shownIcon(tile)->icon().isNull());
+    tile.ResetIcon();
+    tile.UpdateNow(picture, QStringLiteral("3"));
+    EXPECT_FALSE(shownIcon(tile)) << "the tray has gone";
     const Tray again;
-    EXPECT_TRUE(iconComes(tile)) << "the tray came back";
+    ASSERT_TRUE(iconComes(tile)) << "the tray came back";
+    EXPECT_EQ(shownIcon(tile)->contextMenu(), &menu);
+    Q_EMIT shownIcon(tile)->activated(QSystemTrayIcon::Trigger);
+    Q_EMIT shownIcon(tile)->activated(QSystemTrayIcon::Context);
+    EXPECT_EQ(activations, 1);
 }
 
 TEST(SystemDockTileTray, AnXEmbedTrayGetsTheIconWhenItComes)
