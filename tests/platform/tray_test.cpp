@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDeadlineTimer>
 #include <QImage>
 #include <QMenu>
@@ -87,9 +88,9 @@ private:
 class NotifierHost
 {
 public:
-    NotifierHost()
+    explicit NotifierHost(const QStringList &options = {})
     {
-        m_process.start(QStringLiteral("/usr/bin/python3"), { QStringLiteral(LUMO_SNI_WATCHER) });
+        m_process.start(QStringLiteral("/usr/bin/python3"), QStringList { QStringLiteral(LUMO_SNI_WATCHER) } + options);
         waitForName(true);
     }
     ~NotifierHost()
@@ -176,6 +177,23 @@ TEST(SystemDockTileTray, AnXEmbedTrayGetsTheIconWhenItComes)
 TEST(SystemDockTileTray, AStatusNotifierHostGetsTheIconWhenItComes)
 {
     followsTray<NotifierHost>();
+}
+
+TEST(SystemDockTileTray, AWatcherWithoutAHostGetsTheIconOnceAHostRegisters)
+{
+    platform::SystemDockTile tile { QIcon() };
+    tile.UpdateNow(QImage(32, 32, QImage::Format_ARGB32), QStringLiteral("1"));
+    const NotifierHost watcher({ QStringLiteral("--no-host") });
+    // Time for the bus to tell the tile that the watcher is there.
+    for (const QDeadlineTimer deadline(200); !deadline.hasExpired(); QThread::msleep(10))
+        QApplication::processEvents();
+    EXPECT_FALSE(shownIcon(tile));
+    QDBusConnection::sessionBus().call(
+        QDBusMessage::createMethodCall(QStringLiteral("org.kde.StatusNotifierWatcher"),
+            QStringLiteral("/StatusNotifierWatcher"), QStringLiteral("org.kde.StatusNotifierWatcher"),
+            QStringLiteral("RegisterStatusNotifierHost"))
+        << QStringLiteral("host"));
+    EXPECT_TRUE(iconComes(tile));
 }
 
 // Starts PROGRAM with ARGUMENTS, its output into a pipe; returns the pid and
