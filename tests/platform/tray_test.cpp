@@ -23,8 +23,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <functional>
-#include <memory>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,8 +32,8 @@ namespace
 {
 
 // An XEmbed tray as a panel makes one: it owns _NET_SYSTEM_TRAY_S0 and tells
-// every client so with a MANAGER message on the root window. Closing its
-// selection is given up when it goes.
+// every client so with a MANAGER message on the root window; it gives the
+// selection up when it goes.
 class XEmbedTray
 {
 public:
