@@ -163,6 +163,7 @@ template <class Tray> void followsTray()
     ASSERT_TRUE(iconComes(tile)) << "the tray came back";
     EXPECT_EQ(shownIcon(tile)->contextMenu(), &menu);
     Q_EMIT shownIcon(tile)->activated(QSystemTrayIcon::Trigger);
+    EXPECT_EQ(activations, 1);
     Q_EMIT shownIcon(tile)->activated(QSystemTrayIcon::Context);
     EXPECT_EQ(activations, 1);
 }
