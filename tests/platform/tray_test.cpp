@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tray icon against real trays: on an X server and a session bus of the
 // test's own, a tray of either kind that starts after the tile gets the icon,
-// and one that goes and comes back gets it again.
+// and one that goes and comes back gets it again. Qt picks the kind of its
+// tray icons once per process: these check which icons the tile makes and
+// when, not how Qt shows them.
 #include "platform/system_dock_tile.h"
 
 #include <QApplication>
@@ -24,6 +26,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -204,6 +207,8 @@ pid_t startReading(std::vector<std::string> arguments, std::string &line)
         return -1;
     const pid_t pid = fork();
     if (pid == 0) {
+        // Ended with the test, even when the test crashes.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         dup2(out[1], 1);
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, 2);
