@@ -117,6 +117,25 @@ bool SystemDockTile::trayPresent() const
     return xembedTrayPresent() || (m_hostUp && hostRegistered());
 }
 
+void SystemDockTile::watchHost()
+{
+    // Made before the first look for a tray, so that a host already there
+    // when Lumo starts is seen at once.
+    if (m_hostWatch || !QDBusConnection::sessionBus().isConnected())
+        return;
+    m_hostWatch = new QDBusServiceWatcher(HostService, QDBusConnection::sessionBus(),
+        QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration, this);
+    connect(m_hostWatch, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        m_hostUp = true;
+        if (m_waiting)
+            showTrayIcon();
+    });
+    connect(m_hostWatch, &QDBusServiceWatcher::serviceUnregistered, this, [this] { m_hostUp = false; });
+    QDBusConnection::sessionBus().connect(HostService, QStringLiteral("/StatusNotifierWatcher"), HostService,
+        QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(hostCame()));
+    m_hostUp = QDBusConnection::sessionBus().interface()->isServiceRegistered(HostService);
+}
+
 void SystemDockTile::waitForTray()
 {
     // Nothing polls: a new XEmbed tray announces itself to every client with a
@@ -130,19 +149,6 @@ void SystemDockTile::waitForTray()
         m_managerAtom = internAtom(connection, "MANAGER");
         m_selectionAtom = traySelection(connection);
         qApp->installNativeEventFilter(this);
-    }
-    if (!m_hostWatch && QDBusConnection::sessionBus().isConnected()) {
-        m_hostWatch = new QDBusServiceWatcher(HostService, QDBusConnection::sessionBus(),
-            QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration, this);
-        connect(m_hostWatch, &QDBusServiceWatcher::serviceRegistered, this, [this] {
-            m_hostUp = true;
-            if (m_waiting)
-                showTrayIcon();
-        });
-        connect(m_hostWatch, &QDBusServiceWatcher::serviceUnregistered, this, [this] { m_hostUp = false; });
-        QDBusConnection::sessionBus().connect(HostService, QStringLiteral("/StatusNotifierWatcher"), HostService,
-            QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(hostCame()));
-        m_hostUp = QDBusConnection::sessionBus().interface()->isServiceRegistered(HostService);
     }
 }
 
@@ -180,6 +186,7 @@ void SystemDockTile::showTrayIcon()
     // Qt decides once per process between a D-Bus tray icon and an XEmbed one,
     // the first time a tray icon is made or asked for: no host then means
     // XEmbed for good. So Qt is not asked before a tray of either kind is there.
+    watchHost();
     if (!m_tray && !trayPresent()) {
         waitForTray();
         return;

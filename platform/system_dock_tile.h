@@ -52,6 +52,7 @@ private Q_SLOTS:
     void showTrayIcon();
 
 private:
+    void watchHost();
     void waitForTray();
     void stopWaiting();
     bool trayPresent() const;
