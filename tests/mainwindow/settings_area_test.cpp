@@ -235,14 +235,26 @@ TEST_F(SettingsAreaTest, EveryTickByTheUserComposesTheTileOnce)
 
 TEST_F(SettingsAreaTest, HandEditedTransparencyIsKeptAndShownAtTheSlidersEnd)
 {
-    writeFile("44\n300\n255\n255\n255\nFalse\n250\nFalse\n0\n");
-    const auto w = open();
-    EXPECT_EQ(w->store().Trans(), 250);
-    EXPECT_EQ(w->settingsArea().Slider1->value(), 100);
-    EXPECT_EQ(w->settingsArea().TransText->text(), QStringLiteral("100"));
-    EXPECT_DOUBLE_EQ(w->windowOpacity(), 1.0);
-    w->Save_State();
-    EXPECT_EQ(readFile(), QByteArray("44\n300\n255\n255\n255\nFalse\n250\nFalse\n0\n"));
+    const struct {
+        QByteArray trans;
+        QString shown; // in the calendar's area and in 設定
+        double opacity; // never below 5 %
+    } rows[] = { { "250", "100", 1.0 }, { "1", "50", 0.05 } };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.trans.toStdString());
+        const QByteArray file = "44\n300\n255\n255\n255\nFalse\n" + row.trans + "\nFalse\n0\n";
+        writeFile(file);
+        const auto w = open();
+        w->openWindow2();
+        EXPECT_EQ(w->store().Trans(), row.trans.toInt());
+        for (const mainwindow::SettingsArea *area : { &w->settingsArea(), &w->window2()->area() }) {
+            EXPECT_EQ(area->Slider1->value(), row.shown.toInt());
+            EXPECT_EQ(area->TransText->text(), row.shown);
+        }
+        EXPECT_NEAR(w->windowOpacity(), row.opacity, 1.0 / 255);
+        w->Save_State();
+        EXPECT_EQ(readFile(), file);
+    }
 }
 
 TEST_F(SettingsAreaTest, SliderRaisesValuesBelowFiveToFive)
