@@ -3,6 +3,7 @@
 // window to the file and back.
 #include "mainwindow/static_text.h"
 #include "mainwindow/window1.h"
+#include "mainwindow/window_layout.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
@@ -193,6 +194,28 @@ TEST_F(SettingsAreaTest, FailedSaveKeepsTheApplicationRunning)
 }
 
 // --- The settings area's controls ---
+
+TEST_F(SettingsAreaTest, ControlsSitAtTheirRectanglesInBothWindows)
+{
+    namespace layout = mainwindow::layout;
+    const auto w = open();
+    w->openWindow2();
+    const std::pair<const mainwindow::SettingsArea *, const layout::SettingsAreaRects *> views[]
+        = { { &w->settingsArea(), &layout::Window1Area }, { &w->window2()->area(), &layout::Window2Area } };
+    for (const auto &[area, rects] : views) {
+        const std::pair<const QWidget *, Rect> rows[] = { { area->Slider1, rects->Slider1 },
+            { area->StaticText1, rects->TransLabel }, { area->TransText, rects->TransText },
+            { area->PushButton1, rects->PushButton1 }, { area->CheckBox1, rects->CheckBox1 },
+            { area->RadioButton1[0], rects->RadioButton1[0] }, { area->RadioButton1[1], rects->RadioButton1[1] },
+            { area->RadioButton1[2], rects->RadioButton1[2] }, { area->RadioButton1[3], rects->RadioButton1[3] },
+            { area->PushButton3, rects->PushButton3 }, { area->PushButton2, rects->PushButton2 } };
+        for (const auto &[control, rect] : rows) {
+            EXPECT_EQ(QRect(control->mapTo(control->window(), QPoint(0, 0)), control->size()),
+                QRect(rect.left, rect.top, rect.width, rect.height))
+                << control->metaObject()->className() << " in " << control->window()->metaObject()->className();
+        }
+    }
+}
 
 TEST_F(SettingsAreaTest, EveryTickByTheUserComposesTheTileOnce)
 {
