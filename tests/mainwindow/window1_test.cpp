@@ -703,6 +703,8 @@ TEST_F(Opening, ScreenReadersPressThePictureButtonsAndFindOnlyWhatIsInView)
     EXPECT_EQ(w.viewMonth(), 1);
     EXPECT_FALSE(children().count(&w.settingsArea()));
     EXPECT_TRUE(area->state().invisible);
+    for (const int outside : { -1, iface(&w)->childCount() })
+        EXPECT_EQ(iface(&w)->child(outside), nullptr) << outside;
 
     w.My_Pref();
     EXPECT_TRUE(children().count(&w.settingsArea()));
