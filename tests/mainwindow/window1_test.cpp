@@ -699,6 +699,7 @@ TEST_F(Opening, ScreenReadersPressThePictureButtonsAndFindOnlyWhatIsInView)
     };
     QAccessibleInterface *area = iface(&w.settingsArea());
     EXPECT_EQ(iface(w.Canvas4)->role(), QAccessible::Button);
+    EXPECT_EQ(iface(w.settingsArea().Slider1)->role(), QAccessible::Slider) << "Qt's own interface";
     press(w.Canvas4);
     EXPECT_EQ(w.viewMonth(), 1);
     EXPECT_FALSE(children().count(&w.settingsArea()));
