@@ -3,6 +3,7 @@
 // window to the file and back.
 #include "mainwindow/static_text.h"
 #include "mainwindow/window1.h"
+#include "mainwindow/window_layout.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
@@ -194,6 +195,28 @@ TEST_F(SettingsAreaTest, FailedSaveKeepsTheApplicationRunning)
 
 // --- The settings area's controls ---
 
+TEST_F(SettingsAreaTest, ControlsSitAtTheirRectanglesInBothWindows)
+{
+    namespace layout = mainwindow::layout;
+    const auto w = open();
+    w->openWindow2();
+    const std::pair<const mainwindow::SettingsArea *, const layout::SettingsAreaRects *> views[]
+        = { { &w->settingsArea(), &layout::Window1Area }, { &w->window2()->area(), &layout::Window2Area } };
+    for (const auto &[area, rects] : views) {
+        const std::pair<const QWidget *, Rect> rows[] = { { area->Slider1, rects->Slider1 },
+            { area->StaticText1, rects->TransLabel }, { area->TransText, rects->TransText },
+            { area->PushButton1, rects->PushButton1 }, { area->CheckBox1, rects->CheckBox1 },
+            { area->RadioButton1[0], rects->RadioButton1[0] }, { area->RadioButton1[1], rects->RadioButton1[1] },
+            { area->RadioButton1[2], rects->RadioButton1[2] }, { area->RadioButton1[3], rects->RadioButton1[3] },
+            { area->PushButton3, rects->PushButton3 }, { area->PushButton2, rects->PushButton2 } };
+        for (const auto &[control, rect] : rows) {
+            EXPECT_EQ(QRect(control->mapTo(control->window(), QPoint(0, 0)), control->size()),
+                QRect(rect.left, rect.top, rect.width, rect.height))
+                << control->metaObject()->className() << " in " << control->window()->metaObject()->className();
+        }
+    }
+}
+
 TEST_F(SettingsAreaTest, EveryTickByTheUserComposesTheTileOnce)
 {
     // clang-format off
@@ -235,14 +258,26 @@ TEST_F(SettingsAreaTest, EveryTickByTheUserComposesTheTileOnce)
 
 TEST_F(SettingsAreaTest, HandEditedTransparencyIsKeptAndShownAtTheSlidersEnd)
 {
-    writeFile("44\n300\n255\n255\n255\nFalse\n250\nFalse\n0\n");
-    const auto w = open();
-    EXPECT_EQ(w->store().Trans(), 250);
-    EXPECT_EQ(w->settingsArea().Slider1->value(), 100);
-    EXPECT_EQ(w->settingsArea().TransText->text(), QStringLiteral("100"));
-    EXPECT_DOUBLE_EQ(w->windowOpacity(), 1.0);
-    w->Save_State();
-    EXPECT_EQ(readFile(), QByteArray("44\n300\n255\n255\n255\nFalse\n250\nFalse\n0\n"));
+    const struct {
+        QByteArray trans;
+        QString shown; // in the calendar's area and in 設定
+        double opacity; // never below 5 %
+    } rows[] = { { "250", "100", 1.0 }, { "1", "50", 0.05 } };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.trans.toStdString());
+        const QByteArray file = "44\n300\n255\n255\n255\nFalse\n" + row.trans + "\nFalse\n0\n";
+        writeFile(file);
+        const auto w = open();
+        w->openWindow2();
+        EXPECT_EQ(w->store().Trans(), row.trans.toInt());
+        for (const mainwindow::SettingsArea *area : { &w->settingsArea(), &w->window2()->area() }) {
+            EXPECT_EQ(area->Slider1->value(), row.shown.toInt());
+            EXPECT_EQ(area->TransText->text(), row.shown);
+        }
+        EXPECT_NEAR(w->windowOpacity(), row.opacity, 1.0 / 255);
+        w->Save_State();
+        EXPECT_EQ(readFile(), file);
+    }
 }
 
 TEST_F(SettingsAreaTest, SliderRaisesValuesBelowFiveToFive)

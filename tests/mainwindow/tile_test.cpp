@@ -59,12 +59,12 @@ int count(const QImage &image, const QRect &area, Ink ink, QColor background)
     return n;
 }
 
-// The bounding box of every pixel that is not background, the badge left out.
-QRect inked(const QImage &image, QColor background)
+// The bounding box of every pixel inside area that is not background, the badge left out.
+QRect inked(const QImage &image, QColor background, const QRect &area = Tile)
 {
     QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
+    for (int y = area.top(); y <= std::min(area.bottom(), image.height() - 1); ++y) {
+        for (int x = area.left(); x <= std::min(area.right(), image.width() - 1); ++x) {
             if (!Badge.contains(x, y) && image.pixelColor(x, y) != background)
                 box |= QRect(x, y, 1, 1);
         }
@@ -196,6 +196,37 @@ TEST_F(TileTest, MonthModeCopiesTheMonthOnView)
     EXPECT_EQ(count(january, cellBox(4), Ink::Black, Qt::white), 0);
     EXPECT_EQ(count(january, underBox(10), Ink::Black, Qt::white), 0) << "no today in another month";
     EXPECT_NE(january, december);
+}
+
+TEST_F(TileTest, MonthModeDrawsTextsInTheWindowsSizesAndColours)
+{
+    open();
+    const auto labelAt = [this](const QRect &place) {
+        for (auto *label : window->findChildren<mainwindow::StaticText *>()) {
+            if (label->geometry() == place)
+                return label;
+        }
+        return static_cast<mainwindow::StaticText *>(nullptr);
+    };
+    // December 2014: each label and where the tile draws its text.
+    const struct {
+        mainwindow::StaticText *label;
+        QRect inTile;
+    } rows[] = {
+        { window->NenTxt, QRect(16, 10, 44, 14) }, // 平成26年
+        { labelAt(QRect(89, 27, 12, 15)), QRect(102, 24, 12, 10) }, // the Saturday header
+        { window->D[24], QRect(45, 73, 13, 10) }, // the 23rd, a holiday
+    };
+    const QImage &tile = compose(0);
+    for (const auto &row : rows) {
+        ASSERT_NE(row.label, nullptr);
+        SCOPED_TRACE(row.label->text().toStdString());
+        QImage shown(row.label->size(), QImage::Format_ARGB32_Premultiplied);
+        shown.fill(Qt::white);
+        row.label->render(&shown, {}, {}, QWidget::DrawChildren);
+        EXPECT_EQ(inked(tile, Qt::white, row.inTile).size(), inked(shown, Qt::white, shown.rect()).size());
+        EXPECT_GT(count(tile, row.inTile, inkOf(row.label->textColor(), Qt::white), Qt::white), 3);
+    }
 }
 
 TEST_F(TileTest, ToolTipGivesTheDateAndAnyHoliday)

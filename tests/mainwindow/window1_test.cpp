@@ -699,10 +699,15 @@ TEST_F(Opening, ScreenReadersPressThePictureButtonsAndFindOnlyWhatIsInView)
     };
     QAccessibleInterface *area = iface(&w.settingsArea());
     EXPECT_EQ(iface(w.Canvas4)->role(), QAccessible::Button);
+    EXPECT_EQ(iface(w.settingsArea().Slider1)->role(), QAccessible::Slider) << "Qt's own interface";
     press(w.Canvas4);
     EXPECT_EQ(w.viewMonth(), 1);
     EXPECT_FALSE(children().count(&w.settingsArea()));
     EXPECT_TRUE(area->state().invisible);
+    QAccessibleInterface *calendar = iface(&w);
+    for (const int outside : { -1, calendar->childCount() })
+        EXPECT_EQ(calendar->child(outside), nullptr) << outside;
+    EXPECT_EQ(calendar->indexOfChild(calendar->child(2)), 2);
 
     w.My_Pref();
     EXPECT_TRUE(children().count(&w.settingsArea()));
