@@ -39,8 +39,9 @@ void startFontWarmUp()
 {
     if (warmUp().joinable())
         return;
-    // FcInit loads the configuration once per process, atomically: should the
-    // toolkit ask first, it is not loaded twice into the same slot.
+    // FcInit keeps the configuration it loads as the process's own. The first
+    // text drawn, the window's or the tile's, waits for this thread
+    // (awaitFontWarmUp), so Qt's font code does not run beside it.
     warmUp() = std::thread([] { FcInit(); });
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/pictures.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform
@@ -17,13 +18,9 @@ QString pictureResource(int resourceId, double ratio)
 QPixmap ResourcePictures::picture(int resourceId, qreal devicePixelRatio) const
 {
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    double drawnFor = PictureRatios.back();
-    for (const double r : PictureRatios) {
-        if (r >= ratio) {
-            drawnFor = r;
-            break;
-        }
-    }
+    const auto larger
+        = std::find_if(PictureRatios.begin(), PictureRatios.end(), [ratio](double r) { return r >= ratio; });
+    const double drawnFor = larger != PictureRatios.end() ? *larger : PictureRatios.back();
     QPixmap pixmap(pictureResource(resourceId, drawnFor));
     if (pixmap.isNull() || drawnFor == ratio) {
         pixmap.setDevicePixelRatio(ratio);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the button pictures and the application icon into PNGs at build time,
-// so that a start reads small PNGs instead of parsing and drawing SVG.
+// so that a start reads small PNGs instead of parsing and drawing SVG; the
+// installed hicolor icons come from it too.
 //
 // Usage: render_pictures <input.svg> <output-folder> <name>
 //          writes <name>.png, <name>@1.25x.png, ... for each of PictureRatios,
